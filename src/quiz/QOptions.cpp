@@ -1,0 +1,3 @@
+#include "quiz/QOptions.h"
+
+// The record is plain data; its reading and writing live with the quiz file.
