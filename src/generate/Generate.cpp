@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "generate/DuplicateIndex.h"
 #include "generate/Generators.h"
 #include "generate/Terms.h"
 #include "quiz/ProblemType.h"
@@ -62,13 +63,11 @@ bool IsDuplicate(const std::vector<TQuizQuestion>& existing, const TQuizQuestion
                      [&candidate](const TQuizQuestion& q) { return Matches(candidate, q); });
 }
 
-void Generate(TQuestionSet& set, int count) {
+void GenerateLiteral(TQuestionSet& set, int count) {
   TQOptions& o = set.Options;
   if (o.Operand == ptTables) GenerateTableData(o);
   else if (o.Operand == ptGraphs) GenerateGraphData(o);
-
   std::vector<TQuizQuestion> fresh;
-  fresh.reserve(static_cast<std::size_t>(std::clamp(count, 0, 1 << 20)));
   for (int i = 0; i < count; ++i) {
     TQuizQuestion q;
     q.SymbolType = o.ComparisonSymbolType;
@@ -76,6 +75,28 @@ void Generate(TQuestionSet& set, int count) {
     for (int attempts = 1; attempts < kMaxAttemptsPerQuestion && IsDuplicate(fresh, q); ++attempts)
       Generate(q, o);
     fresh.push_back(q);
+  }
+  set.ReplaceQuestions(std::move(fresh));
+}
+
+void Generate(TQuestionSet& set, int count) {
+  TQOptions& o = set.Options;
+  if (o.Operand == ptTables) GenerateTableData(o);
+  else if (o.Operand == ptGraphs) GenerateGraphData(o);
+
+  std::vector<TQuizQuestion> fresh;
+  DuplicateIndex seen;
+  const auto expected = static_cast<std::size_t>(std::clamp(count, 0, 1 << 20));
+  fresh.reserve(expected);
+  seen.Reserve(expected);
+  for (int i = 0; i < count; ++i) {
+    TQuizQuestion q;
+    q.SymbolType = o.ComparisonSymbolType;
+    Generate(q, o);
+    for (int attempts = 1; attempts < kMaxAttemptsPerQuestion && seen.IsDuplicate(q); ++attempts)
+      Generate(q, o);
+    fresh.push_back(q);
+    seen.Add(q);
   }
   set.ReplaceQuestions(std::move(fresh));
 }

@@ -19,6 +19,11 @@ void Generate(TQuizQuestion& q, const TQOptions& o);
 // generator raises GenerationError the set keeps its previous questions.
 void Generate(TQuestionSet& set, int count);
 
+// The same, scanning every earlier question for each attempt (quadratic).
+// Kept to check the indexed version against and to show the difference in
+// the benchmarks.
+void GenerateLiteral(TQuestionSet& set, int count);
+
 // Whether candidate repeats one of existing under the rule of its problem
 // type; a rounding number that is already a multiple of its place counts as
 // a repeat even in an empty set.

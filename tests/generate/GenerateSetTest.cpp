@@ -183,3 +183,40 @@ TEST(GenerateSet, EveryProblemTypeAndUnknownCodesFinish) {
     EXPECT_EQ(s.Count(), 20u) << op;
   }
 }
+
+TEST(GenerateSet, IndexedDuplicateRejectionMatchesTheLiteralScan) {
+  // Options chosen so that repeats are common and the 200-attempt rule and
+  // the rounding rule both come into play.
+  std::vector<TQOptions> variants;
+  for (std::uint8_t op : {0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 12}) {
+    TQOptions o;
+    o.Operand = op;
+    o.TimesTable[2] = 3;
+    o.CoinsToUse = 8;
+    o.FirstTermType = op == ptRounding ? 1 : 0;
+    o.SecondTermType = op == ptRounding ? 1 : 0;
+    o.IncrementCount = 3;
+    variants.push_back(o);
+    o.FractionType = 5;
+    o.DivisionType = 1;
+    o.DividendType = 1;
+    o.Regrouping = true;
+    variants.push_back(o);
+  }
+  for (const TQOptions& o : variants) {
+    for (std::uint32_t seed : {1u, 77u, 4096u, 0xFFFFFFFFu}) {
+      TQuestionSet fast, literal;
+      fast.Options = literal.Options = o;
+      SetRandomState(seed);
+      Generate(fast, 60);
+      const std::uint32_t stateAfterFast = RandomState();
+      SetRandomState(seed);
+      GenerateLiteral(literal, 60);
+      ASSERT_EQ(RandomState(), stateAfterFast) << "same number of draws, type " << int(o.Operand);
+      ASSERT_EQ(fast.Count(), literal.Count());
+      for (std::size_t i = 0; i < fast.Count(); ++i)
+        ASSERT_TRUE(fast.Item(i).SameAs(literal.Item(i))) << "type " << int(o.Operand) << " seed " << seed;
+      EXPECT_EQ(fast.Options, literal.Options);
+    }
+  }
+}
