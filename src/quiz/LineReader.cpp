@@ -1,0 +1,82 @@
+#include "quiz/LineReader.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "quiz/QuizFileError.h"
+
+namespace sumcraft {
+
+namespace {
+constexpr std::size_t kChunk = 64 * 1024;
+}
+
+TLineReader::TLineReader(const std::string& fileName) : name_(fileName) {
+  // Only regular files: a device or a pipe could block or never end.
+  fd_ = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd_ < 0) throw QuizFileError(name_, 0, std::string("cannot open: ") + std::strerror(errno));
+  struct stat st{};
+  if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd_);
+    fd_ = -1;
+    throw QuizFileError(name_, 0, "not a regular file");
+  }
+  // Regular files never block; clear the flag that guarded the open itself.
+  ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
+  buffer_.resize(kChunk);
+}
+
+TLineReader::TLineReader(std::string name, std::string_view contents)
+    : name_(std::move(name)), buffer_(contents.begin(), contents.end()), end_(contents.size()) {}
+
+TLineReader::~TLineReader() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+bool TLineReader::Fill() {
+  if (pos_ < end_) return true;
+  if (fd_ < 0) return false;
+  for (;;) {
+    const ssize_t n = ::read(fd_, buffer_.data(), buffer_.size());
+    if (n > 0) {
+      pos_ = 0;
+      end_ = static_cast<std::size_t>(n);
+      return true;
+    }
+    if (n == 0) return false;
+    if (errno == EINTR) continue;
+    throw QuizFileError(name_, line_ + 1, std::string("read error: ") + std::strerror(errno));
+  }
+}
+
+bool TLineReader::Eof() { return !Fill(); }
+
+std::string TLineReader::ReadLine() {
+  std::string line;
+  if (!Fill()) return line;
+  ++line_;
+  while (Fill()) {
+    const char* start = buffer_.data() + pos_;
+    const std::size_t available = end_ - pos_;
+    const void* lf = std::memchr(start, '\n', available);
+    const std::size_t take = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - start) : available;
+    if (line.size() + take > kMaxLineLength)
+      Fail("the line is longer than " + std::to_string(kMaxLineLength >> 20) + " MiB");
+    line.append(start, take);
+    pos_ += take;
+    if (lf) {
+      ++pos_;
+      break;
+    }
+  }
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  return line;
+}
+
+void TLineReader::Fail(const std::string& what) const { throw QuizFileError(name_, line_, what); }
+
+}  // namespace sumcraft
