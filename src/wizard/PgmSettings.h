@@ -1,0 +1,54 @@
+#pragma once
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace sumcraft {
+
+inline constexpr const char* kSettingsFileName = "SumcraftSettings.ini";
+
+// A settings value that could not be stored. The message is the one the
+// user sees: "Unable to write to <file>". The program goes on.
+class SettingsWriteError : public std::runtime_error {
+public:
+  using std::runtime_error::runtime_error;
+};
+
+// The program settings: one INI file, "SumcraftSettings.ini" in the data
+// folder, in which every options dialog keeps the last confirmed options of
+// its problem type. Every read reads the file and every write reaches the
+// file at once (atomically), so a value written anywhere is seen by the
+// next read everywhere. Integers are stored in decimal, booleans as 1 or 0.
+class TPgmSettings {
+public:
+  // dataFolder is created when missing. When it cannot be, reads give their
+  // defaults and writes fail with SettingsWriteError.
+  explicit TPgmSettings(std::string dataFolder);
+
+  // The stored whole number; def when the key is missing or its value is
+  // not a decimal whole number within 32 bits.
+  std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t def) const;
+  // True when the stored value is a non-zero whole number; def when the key
+  // is missing or holds no whole number.
+  bool ReadBool(std::string_view section, std::string_view key, bool def) const;
+  // The stored text (without surrounding blanks); def when the key is missing.
+  std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
+
+  // Raise SettingsWriteError when the file cannot be written; the file then
+  // keeps what it held.
+  void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
+  void WriteBool(std::string_view section, std::string_view key, bool value);
+  void WriteString(std::string_view section, std::string_view key, std::string_view value);
+
+  // The data folder with its trailing "/".
+  const std::string& DataFolder() const { return dataFolder_; }
+  // The settings file's full path.
+  const std::string& FileName() const { return fileName_; }
+
+private:
+  std::string dataFolder_;
+  std::string fileName_;
+};
+
+}  // namespace sumcraft
