@@ -1,0 +1,18 @@
+#pragma once
+#include <QString>
+
+namespace sumcraft {
+
+// The program's folders, each with its trailing "/" and created (with any
+// missing parents) when it does not exist yet. When the platform names no
+// base folder the base is the empty text, as the settings expect.
+
+// Settings file, styles and table templates: the user's local data folder
+// (normally ~/.local/share) + "/Sumcraft/".
+QString DataFolder();
+
+// Where the open and save dialogs start: the user's documents folder +
+// "/Sumcraft/".
+QString QuizFolder();
+
+}  // namespace sumcraft
