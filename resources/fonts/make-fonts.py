@@ -27,5 +27,10 @@ for src, dst, family, style in SOURCES:
     for name_id, value in ((1, family), (2, style), (3, f"Sumcraft: {full}"), (4, full), (6, postscript)):
         names.setName(value, name_id, 3, 1, 0x409)
         names.setName(value, name_id, 1, 0, 0)
+    if family == "Sumcraft UI":
+        # Wine's Tahoma asks for its typographic line metrics, which are
+        # shorter than Tahoma's; text lines follow Tahoma's own (hhea/win)
+        # metrics without the flag.
+        font["OS/2"].fsSelection &= ~(1 << 7)
     font.save(dst)
     print(dst, "<-", src)

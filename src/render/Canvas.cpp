@@ -1,0 +1,126 @@
+#include "render/Canvas.h"
+
+#include <algorithm>
+
+namespace sumcraft {
+
+namespace {
+constexpr int kMaxPenWidth = 10000;
+constexpr int kMaxResolution = 100000;
+}  // namespace
+
+TCanvas::TCanvas(int resolution, TDisplayList* list)
+    : list_(list), resolution_(std::clamp(resolution, 1, kMaxResolution)) {}
+
+void TCanvas::FontChanged() {
+  metrics_ = nullptr;
+  listFont_ = -1;
+}
+
+void TCanvas::SetFont(const TFontSpec& font) {
+  if (font == font_) return;
+  font_ = font;
+  font_.Escapement %= 3600;
+  FontChanged();
+}
+
+void TCanvas::SetFontName(std::string_view name) {
+  if (font_.Name == name) return;
+  font_.Name.assign(name);
+  FontChanged();
+}
+
+void TCanvas::SetFontSize(int points) {
+  if (font_.Size == points) return;
+  font_.Size = points;
+  FontChanged();
+}
+
+void TCanvas::SetFontBold(bool bold) {
+  if (font_.Bold == bold) return;
+  font_.Bold = bold;
+  FontChanged();
+}
+
+void TCanvas::SetFontColor(TColor color) {
+  if (font_.Color == color) return;
+  font_.Color = color;
+  listFont_ = -1;  // colour does not change the metrics
+}
+
+void TCanvas::SetFontEscapement(int tenthsOfDegree) {
+  tenthsOfDegree %= 3600;
+  if (font_.Escapement == tenthsOfDegree) return;
+  font_.Escapement = tenthsOfDegree;
+  listFont_ = -1;
+}
+
+void TCanvas::SetFontResolution(int pixelsPerInch) {
+  pixelsPerInch = std::clamp(pixelsPerInch, 1, kMaxResolution);
+  if (resolution_ == pixelsPerInch) return;
+  resolution_ = pixelsPerInch;
+  FontChanged();
+}
+
+void TCanvas::SetPen(const TPenSpec& pen) {
+  pen_ = pen;
+  pen_.Width = std::clamp(pen.Width, 0, kMaxPenWidth);
+}
+
+void TCanvas::SetPenWidth(int width) { pen_.Width = std::clamp(width, 0, kMaxPenWidth); }
+
+const TFontMetrics& TCanvas::Metrics() const {
+  if (metrics_ == nullptr) {
+    metrics_ = &TFontMetrics::Get(FaceForName(font_.Name), FontPixelSize(font_.Size, resolution_), font_.Bold);
+  }
+  return *metrics_;
+}
+
+int TCanvas::TextHeight(std::string_view /*text*/) const { return Metrics().Height(); }
+
+std::uint32_t TCanvas::ListFont() {
+  if (listFont_ < 0) {
+    listFont_ = list_->AddFont(TRecordedFont{font_, resolution_, &Metrics()});
+  }
+  return static_cast<std::uint32_t>(listFont_);
+}
+
+void TCanvas::LineTo(int x, int y) {
+  if (list_ != nullptr) list_->AddShape(TOpKind::Line, penPos_.x(), penPos_.y(), x, y, pen_, brush_);
+  penPos_ = QPoint(x, y);
+}
+
+void TCanvas::Line(int x1, int y1, int x2, int y2) {
+  MoveTo(x1, y1);
+  LineTo(x2, y2);
+}
+
+void TCanvas::TextOut(int x, int y, std::string_view text) {
+  const int w = Metrics().Width(text);
+  if (list_ != nullptr && !text.empty()) {
+    list_->AddText(x, y, w, Metrics().Height(), text, ListFont(), brush_);
+  }
+  penPos_ = QPoint(x + w, y);
+}
+
+void TCanvas::Rectangle(int left, int top, int right, int bottom) {
+  if (list_ != nullptr) list_->AddShape(TOpKind::Rect, left, top, right, bottom, pen_, brush_);
+}
+
+void TCanvas::FillRect(int left, int top, int right, int bottom) {
+  if (list_ != nullptr) list_->AddShape(TOpKind::FillRect, left, top, right, bottom, pen_, brush_);
+}
+
+void TCanvas::Ellipse(int left, int top, int right, int bottom) {
+  if (list_ != nullptr) list_->AddShape(TOpKind::Ellipse, left, top, right, bottom, pen_, brush_);
+}
+
+void TCanvas::Arc(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4) {
+  if (list_ != nullptr) list_->AddArc(left, top, right, bottom, x3, y3, x4, y4, pen_);
+}
+
+void TCanvas::StretchDraw(int left, int top, int right, int bottom, const QImage& image) {
+  if (list_ != nullptr && !image.isNull()) list_->AddImage(left, top, right, bottom, image);
+}
+
+}  // namespace sumcraft

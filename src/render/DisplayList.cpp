@@ -1,0 +1,201 @@
+#include "render/DisplayList.h"
+
+#include <QJsonObject>
+
+#include "render/CodePage1252.h"
+
+namespace sumcraft {
+
+namespace {
+
+const char* BrushName(TBrushStyle s) {
+  switch (s) {
+    case TBrushStyle::Solid: return "solid";
+    case TBrushStyle::Clear: return "clear";
+    case TBrushStyle::Horizontal: return "horizontal";
+    case TBrushStyle::Vertical: return "vertical";
+    case TBrushStyle::FDiagonal: return "fdiagonal";
+    case TBrushStyle::BDiagonal: return "bdiagonal";
+    case TBrushStyle::Cross: return "cross";
+    case TBrushStyle::DiagCross: return "diagcross";
+  }
+  return "solid";
+}
+
+QString ColorName(TColor c) { return ToQColor(c).name(); }
+
+}  // namespace
+
+void TDisplayList::Clear() {
+  ops_.clear();
+  fonts_.clear();
+  texts_.clear();
+  images_.clear();
+}
+
+const std::string& TDisplayList::TextOf(const TDrawOp& op) const {
+  static const std::string empty;
+  if (op.Kind != TOpKind::Text || op.Data >= texts_.size()) return empty;
+  return texts_[op.Data];
+}
+
+const QImage& TDisplayList::ImageOf(const TDrawOp& op) const {
+  static const QImage null;
+  if (op.Kind != TOpKind::Image || op.Data >= images_.size()) return null;
+  return images_[op.Data];
+}
+
+const TDrawOp* TDisplayList::FindText(std::string_view text) const {
+  for (const TDrawOp& op : ops_) {
+    if (op.Kind == TOpKind::Text && texts_[op.Data] == text) return &op;
+  }
+  return nullptr;
+}
+
+std::vector<const TDrawOp*> TDisplayList::TextOps() const {
+  std::vector<const TDrawOp*> out;
+  for (const TDrawOp& op : ops_) {
+    if (op.Kind == TOpKind::Text) out.push_back(&op);
+  }
+  return out;
+}
+
+std::uint32_t TDisplayList::AddFont(const TRecordedFont& font) {
+  // Pages use a handful of fonts; search from the most recent one.
+  for (std::size_t i = fonts_.size(); i-- > 0;) {
+    const TRecordedFont& f = fonts_[i];
+    if (f.Metrics == font.Metrics && f.Resolution == font.Resolution && f.Spec == font.Spec) {
+      return static_cast<std::uint32_t>(i);
+    }
+  }
+  fonts_.push_back(font);
+  return static_cast<std::uint32_t>(fonts_.size() - 1);
+}
+
+void TDisplayList::AddText(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h, std::string_view text,
+                           std::uint32_t font, const TBrushSpec& brush) {
+  TDrawOp op;
+  op.Kind = TOpKind::Text;
+  op.X1 = x;
+  op.Y1 = y;
+  op.X2 = w;
+  op.Y2 = h;
+  op.Brush = brush;
+  op.Font = font;
+  op.Data = static_cast<std::uint32_t>(texts_.size());
+  texts_.emplace_back(text);
+  ops_.push_back(op);
+}
+
+void TDisplayList::AddShape(TOpKind kind, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+                            const TPenSpec& pen, const TBrushSpec& brush) {
+  TDrawOp op;
+  op.Kind = kind;
+  op.X1 = x1;
+  op.Y1 = y1;
+  op.X2 = x2;
+  op.Y2 = y2;
+  op.Pen = pen;
+  op.Brush = brush;
+  ops_.push_back(op);
+}
+
+void TDisplayList::AddArc(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b, std::int32_t x3,
+                          std::int32_t y3, std::int32_t x4, std::int32_t y4, const TPenSpec& pen) {
+  TDrawOp op;
+  op.Kind = TOpKind::Arc;
+  op.X1 = l;
+  op.Y1 = t;
+  op.X2 = r;
+  op.Y2 = b;
+  op.X3 = x3;
+  op.Y3 = y3;
+  op.X4 = x4;
+  op.Y4 = y4;
+  op.Pen = pen;
+  ops_.push_back(op);
+}
+
+void TDisplayList::AddImage(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b, const QImage& image) {
+  TDrawOp op;
+  op.Kind = TOpKind::Image;
+  op.X1 = l;
+  op.Y1 = t;
+  op.X2 = r;
+  op.Y2 = b;
+  op.Data = static_cast<std::uint32_t>(images_.size());
+  images_.push_back(image);  // implicitly shared: no pixel copy
+  ops_.push_back(op);
+}
+
+QJsonArray TDisplayList::ToJson() const {
+  QJsonArray out;
+  for (const TDrawOp& op : ops_) {
+    QJsonObject o;
+    auto box = [&] {
+      o.insert("l", op.X1);
+      o.insert("t", op.Y1);
+      o.insert("r", op.X2);
+      o.insert("b", op.Y2);
+    };
+    switch (op.Kind) {
+      case TOpKind::Text: {
+        const TRecordedFont& f = fonts_[op.Font];
+        o.insert("op", "text");
+        o.insert("x", op.X1);
+        o.insert("y", op.Y1);
+        o.insert("w", op.X2);
+        o.insert("h", op.Y2);
+        o.insert("text", FromCp1252(texts_[op.Data]));
+        o.insert("font", FromCp1252(f.Spec.Name));
+        o.insert("size", f.Spec.Size);
+        o.insert("bold", f.Spec.Bold);
+        if (f.Spec.Color != kBlack) o.insert("color", ColorName(f.Spec.Color));
+        if (f.Spec.Escapement != 0) o.insert("angle", f.Spec.Escapement / 10.0);
+        if (op.Brush.Style == TBrushStyle::Solid) o.insert("background", ColorName(op.Brush.Color));
+        break;
+      }
+      case TOpKind::Line:
+        o.insert("op", "line");
+        o.insert("x1", op.X1);
+        o.insert("y1", op.Y1);
+        o.insert("x2", op.X2);
+        o.insert("y2", op.Y2);
+        o.insert("pen", op.Pen.Width);
+        break;
+      case TOpKind::Rect:
+      case TOpKind::Ellipse:
+        o.insert("op", op.Kind == TOpKind::Rect ? "rect" : "ellipse");
+        box();
+        o.insert("pen", op.Pen.Width);
+        o.insert("brush", BrushName(op.Brush.Style));
+        break;
+      case TOpKind::FillRect:
+        o.insert("op", "fillRect");
+        box();
+        o.insert("brush", BrushName(op.Brush.Style));
+        break;
+      case TOpKind::Arc:
+        o.insert("op", "arc");
+        box();
+        o.insert("x3", op.X3);
+        o.insert("y3", op.Y3);
+        o.insert("x4", op.X4);
+        o.insert("y4", op.Y4);
+        o.insert("pen", op.Pen.Width);
+        break;
+      case TOpKind::Image: {
+        o.insert("op", "image");
+        box();
+        const QImage& img = images_[op.Data];
+        o.insert("width", img.width());
+        o.insert("height", img.height());
+        break;
+      }
+    }
+    out.append(o);
+  }
+  return out;
+}
+
+}  // namespace sumcraft

@@ -1,0 +1,74 @@
+#pragma once
+// The process-wide printer list with its selected ("current") printer, like
+// the platform's printer object: the system's printers, then the built-in
+// "Save as PDF" printer (always there, so the list is never empty), then any
+// devices installed by tests or tools.
+//
+//   TPrinters& printers = TPrinters::Instance();
+//   printers.SetPrinterIndex(i);                // what the print dialog chose
+//   TPrinterDevice& p = CurrentPrinter();
+//
+//   auto fake = std::make_unique<TFakePrinter>();  // in a test
+//   TFakePrinter& f = *fake;
+//   printers.Install(std::move(fake));          // now current
+//   ...
+//   printers.Uninstall(&f);
+//
+// GUI thread only.
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+#include "render/PdfPrinter.h"
+#include "render/PrinterDevice.h"
+
+namespace sumcraft {
+
+class TPrinters {
+public:
+  // The one list; built (Refresh) on first use.
+  static TPrinters& Instance();
+
+  // Reads the system's printers again. The selection stays on the printer of
+  // the same name when it still exists; otherwise it goes to the system's
+  // default printer, or to "Save as PDF" when there is none. A running job
+  // on a system printer that disappears is abandoned.
+  void Refresh();
+
+  int Count() const { return static_cast<int>(devices_.size()); }
+  TPrinterDevice& Item(int index) const;
+  QStringList Names() const;
+  // Index of the device in the list, -1 when not in it.
+  int IndexOf(const TPrinterDevice* device) const;
+
+  int PrinterIndex() const { return index_; }
+  // Selects a printer; -1 selects the default one (as after Refresh).
+  // Throws std::out_of_range for other indexes outside the list.
+  void SetPrinterIndex(int index);
+  TPrinterDevice& Current() const { return Item(index_); }
+
+  TPdfPrinter& Pdf() const { return *pdf_; }
+  void SelectPdf() { index_ = IndexOf(pdf_); }
+
+  // Appends a device (a TFakePrinter, say) and, when `select`, selects it.
+  TPrinterDevice& Install(std::unique_ptr<TPrinterDevice> device, bool select = true);
+  // Removes an installed device; the selection falls back to the default
+  // printer when it was selected.
+  void Uninstall(const TPrinterDevice* device);
+
+private:
+  TPrinters();
+  int DefaultIndex() const;
+
+  std::vector<std::unique_ptr<TPrinterDevice>> system_;
+  std::unique_ptr<TPdfPrinter> pdfOwned_;
+  TPdfPrinter* pdf_ = nullptr;
+  std::vector<std::unique_ptr<TPrinterDevice>> installed_;
+  std::vector<TPrinterDevice*> devices_;  // the list in order
+  int defaultSystem_ = -1;
+  int index_ = 0;
+};
+
+inline TPrinterDevice& CurrentPrinter() { return TPrinters::Instance().Current(); }
+
+}  // namespace sumcraft
