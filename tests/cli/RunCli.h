@@ -1,0 +1,49 @@
+#pragma once
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+#include "support/TempFolder.h"
+
+namespace sumcraft::test {
+
+struct CliResult {
+  int status = -1;  // exit status; -1 when the program did not exit normally
+  std::string out;
+  std::string err;
+};
+
+// Runs the built sumcraft-cli with args, as on a machine without a display,
+// with home as the user's home folder.
+inline CliResult RunCli(const std::vector<std::string>& args, const std::string& home) {
+  TempFolder capture;
+  const std::string outPath = capture.File("out"), errPath = capture.File("err");
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (out < 0 || err < 0) ::_exit(127);
+    ::dup2(out, 1);
+    ::dup2(err, 2);
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) ::unsetenv(name);
+    ::setenv("HOME", home.c_str(), 1);
+    ::unsetenv("XDG_DATA_HOME");
+    ::unsetenv("XDG_CONFIG_HOME");
+    std::vector<char*> argv{const_cast<char*>(SUMCRAFT_CLI)};
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    ::execv(SUMCRAFT_CLI, argv.data());
+    ::_exit(127);
+  }
+  CliResult result;
+  int wstatus = 0;
+  if (pid > 0 && ::waitpid(pid, &wstatus, 0) == pid && WIFEXITED(wstatus)) result.status = WEXITSTATUS(wstatus);
+  result.out = ReadBytes(outPath);
+  result.err = ReadBytes(errPath);
+  return result;
+}
+
+}  // namespace sumcraft::test
