@@ -1,0 +1,115 @@
+#include "render/FloodFill.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+namespace sumcraft {
+
+namespace {
+
+// Channel values of a premultiplied pixel laid over white.
+int OnWhite(int premultipliedChannel, int alpha) {
+  return premultipliedChannel + (255 - alpha);
+}
+
+bool IsBorderPremultiplied(QRgb premultiplied, QRgb borderOnWhite) {
+  const int a = qAlpha(premultiplied);
+  return std::abs(OnWhite(qRed(premultiplied), a) - qRed(borderOnWhite)) < 128 &&
+         std::abs(OnWhite(qGreen(premultiplied), a) - qGreen(borderOnWhite)) < 128 &&
+         std::abs(OnWhite(qBlue(premultiplied), a) - qBlue(borderOnWhite)) < 128;
+}
+
+QRgb FlattenOnWhite(QRgb straight) {
+  const QRgb p = qPremultiply(straight);
+  const int a = qAlpha(p);
+  return qRgb(OnWhite(qRed(p), a), OnWhite(qGreen(p), a), OnWhite(qBlue(p), a));
+}
+
+}  // namespace
+
+bool IsBorderPixel(QRgb pixel, QRgb border) {
+  return IsBorderPremultiplied(qPremultiply(pixel), FlattenOnWhite(border));
+}
+
+qsizetype FloodFillBorder(QImage& image, QPoint start, const QColor& fill,
+                          const QColor& border) {
+  if (image.isNull() || !image.rect().contains(start)) return 0;
+
+  QImage::Format format = image.format();
+  if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+      format != QImage::Format_ARGB32_Premultiplied) {
+    image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                            : QImage::Format_RGB32);
+    format = image.format();
+  }
+
+  const QRgb borderOnWhite = FlattenOnWhite(border.rgba());
+  // Pixels are compared premultiplied; RGB32 pixels are opaque whatever
+  // their top byte holds.
+  auto premultiplied = [format](QRgb stored) -> QRgb {
+    switch (format) {
+      case QImage::Format_RGB32: return stored | 0xff000000u;
+      case QImage::Format_ARGB32: return qPremultiply(stored);
+      default: return stored;
+    }
+  };
+  QRgb paint = fill.rgba();
+  if (format == QImage::Format_RGB32) paint |= 0xff000000u;
+  if (format == QImage::Format_ARGB32_Premultiplied) paint = qPremultiply(paint);
+
+  const int w = image.width();
+  const int h = image.height();
+  auto row = [&image](int y) { return reinterpret_cast<QRgb*>(image.scanLine(y)); };
+
+  // Painted pixels are remembered, not recognised by colour: the fill colour
+  // may already occur inside the region, and the fill must still end.
+  std::vector<std::uint8_t> painted(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0);
+  auto index = [w](int x, int y) {
+    return static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x);
+  };
+  auto open = [&](const QRgb* line, int x, int y) {
+    return painted[index(x, y)] == 0 && !IsBorderPremultiplied(premultiplied(line[x]), borderOnWhite);
+  };
+
+  if (!open(row(start.y()), start.x(), start.y())) return 0;
+
+  qsizetype count = 0;
+  std::vector<QPoint> seeds{start};
+  while (!seeds.empty()) {
+    const QPoint seed = seeds.back();
+    seeds.pop_back();
+    const int y = seed.y();
+    QRgb* line = row(y);
+    if (!open(line, seed.x(), y)) continue;
+
+    int left = seed.x();
+    while (left > 0 && open(line, left - 1, y)) --left;
+    int right = seed.x();
+    while (right < w - 1 && open(line, right + 1, y)) ++right;
+
+    for (int x = left; x <= right; ++x) {
+      line[x] = paint;
+      painted[index(x, y)] = 1;
+    }
+    count += right - left + 1;
+
+    // One seed per open run in the rows above and below this span.
+    for (int ny : {y - 1, y + 1}) {
+      if (ny < 0 || ny >= h) continue;
+      const QRgb* next = row(ny);
+      bool inRun = false;
+      for (int x = left; x <= right; ++x) {
+        if (open(next, x, ny)) {
+          if (!inRun) seeds.emplace_back(x, ny);
+          inRun = true;
+        } else {
+          inRun = false;
+        }
+      }
+    }
+  }
+  return count;
+}
+
+}  // namespace sumcraft
