@@ -1,0 +1,336 @@
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+
+#include <cmath>
+#include <numbers>
+#include <stdexcept>
+#include <string>
+
+#include "render/Assets.h"
+#include "render/FloodFill.h"
+
+namespace sumcraft {
+namespace {
+
+bool Dark(const QImage& image, int x, int y) {
+  const QColor c = image.pixelColor(x, y);
+  return c.red() < 128 && c.green() < 128 && c.blue() < 128;
+}
+
+bool White(const QImage& image, int x, int y) {
+  return (image.pixel(x, y) & 0xffffffu) == 0xffffffu;
+}
+
+// The pixel at `radius` from the pixel centre (cx, cy), `degrees` clockwise
+// from twelve o'clock.
+QPoint OnDial(QPoint centre, double radius, double degrees) {
+  const double a = degrees * std::numbers::pi / 180.0;
+  return {centre.x() + static_cast<int>(std::lround(radius * std::sin(a))),
+          centre.y() - static_cast<int>(std::lround(radius * std::cos(a)))};
+}
+
+// The darkest pixel in the 3 x 3 block round p is dark: thin antialiased
+// strokes spread over two pixels.
+bool DarkNear(const QImage& image, QPoint p) {
+  for (int dy = -1; dy <= 1; ++dy)
+    for (int dx = -1; dx <= 1; ++dx)
+      if (Dark(image, p.x() + dx, p.y() + dy)) return true;
+  return false;
+}
+
+struct Expected {
+  AssetName id;
+  const char* name;
+  int width;
+  int height;
+};
+
+// The sizes the question drawing scales by, written out independently of the
+// asset table.
+constexpr Expected kExpected[] = {
+    {AssetName::QuarterDisplay, "QUARTERDISPLAY", 73, 73},
+    {AssetName::QuarterPrint, "QUARTERPRINT", 256, 256},
+    {AssetName::DimeDisplay, "DIMEDISPLAY", 52, 52},
+    {AssetName::DimePrint, "DIMEPRINT", 212, 212},
+    {AssetName::NickelDisplay, "NICKELDISPLAY", 61, 61},
+    {AssetName::NickelPrint, "NICKELPRINT", 238, 238},
+    {AssetName::PennyDisplay, "PENNYDISPLAY", 54, 54},
+    {AssetName::PennyPrint, "PENNYPRINT", 220, 220},
+    {AssetName::Circle, "CIRCLE", 225, 200},
+    {AssetName::CirclePrint, "CIRCLEPRINT", 675, 635},
+    {AssetName::ClockFace, "CLOCKFACE", 225, 200},
+    {AssetName::ClockFacePrint, "CLOCKFACEPRINT", 595, 635},
+    {AssetName::WhiteSquare, "WHITESQUARE", 700, 750},
+};
+
+TEST(Assets, EveryPictureHasItsExactSizeAndIsOpaque) {
+  static_assert(std::size(kExpected) == kAssetCount);
+  for (const Expected& e : kExpected) {
+    SCOPED_TRACE(e.name);
+    const QImage& image = Asset(e.id);
+    EXPECT_EQ(image.width(), e.width);
+    EXPECT_EQ(image.height(), e.height);
+    EXPECT_EQ(image.format(), QImage::Format_RGB32);
+    EXPECT_EQ(image.devicePixelRatio(), 1.0);
+    EXPECT_EQ(AssetSize(e.id), QSize(e.width, e.height));
+    // White background in the top-left corner of every picture.
+    EXPECT_TRUE(White(image, 0, 0));
+  }
+}
+
+TEST(Assets, NamesResolveToTheSameCachedPicture) {
+  for (const Expected& e : kExpected) {
+    SCOPED_TRACE(e.name);
+    EXPECT_EQ(AssetResourceName(e.id), e.name);
+    ASSERT_EQ(AssetByName(e.name), e.id);
+    const QImage& first = Asset(e.id);
+    EXPECT_EQ(&Asset(e.id), &first);
+    EXPECT_EQ(&Asset(std::string(e.name)), &first);
+    EXPECT_EQ(Asset(e.id).constBits(), first.constBits());
+  }
+  // Names match exactly, case included.
+  EXPECT_FALSE(AssetByName("circle").has_value());
+  EXPECT_FALSE(AssetByName("").has_value());
+  EXPECT_FALSE(AssetByName("CIRCLE ").has_value());
+  EXPECT_THROW(Asset("HALFDOLLARPRINT"), std::invalid_argument);
+}
+
+TEST(Assets, WorkingCopiesDoNotTouchTheCachedPicture) {
+  QImage copy = Asset(AssetName::CirclePrint);
+  copy.fill(Qt::black);
+  const QPoint c = AssetCentre(AssetName::CirclePrint);
+  EXPECT_TRUE(White(Asset(AssetName::CirclePrint), c.x(), c.y()));
+}
+
+TEST(Assets, WhiteSquareIsPlainWhite) {
+  const QImage& image = Asset(AssetName::WhiteSquare);
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      ASSERT_TRUE(White(image, x, y)) << x << "," << y;
+}
+
+// --- The fraction circle ---------------------------------------------------
+
+struct CircleCase {
+  AssetName id;
+  QPoint centre;
+  int radius;
+};
+constexpr CircleCase kCircles[] = {
+    {AssetName::Circle, {110, 87}, 77},
+    {AssetName::CirclePrint, {337, 266}, 224},
+};
+
+TEST(FractionCircle, OutlineLiesOnTheFixedRadiusAroundAWhiteCentre) {
+  for (const CircleCase& c : kCircles) {
+    SCOPED_TRACE(std::string(AssetResourceName(c.id)));
+    EXPECT_EQ(AssetCentre(c.id), c.centre);
+    EXPECT_EQ(AssetRadius(c.id), c.radius);
+    const QImage& image = Asset(c.id);
+    const int cx = c.centre.x(), cy = c.centre.y(), r = c.radius;
+    EXPECT_TRUE(White(image, cx, cy));
+    // Dark on the radius in every direction, white a few pixels either side:
+    // the outline is centred on the radius, so radii drawn out to it end
+    // inside the outline.
+    for (int degrees = 0; degrees < 360; degrees += 15) {
+      SCOPED_TRACE(degrees);
+      const QPoint on = OnDial(c.centre, r, degrees);
+      EXPECT_TRUE(Dark(image, on.x(), on.y()));
+      const QPoint inside = OnDial(c.centre, r - 5, degrees);
+      const QPoint outside = OnDial(c.centre, r + 5, degrees);
+      EXPECT_TRUE(White(image, inside.x(), inside.y()));
+      EXPECT_TRUE(White(image, outside.x(), outside.y()));
+    }
+    EXPECT_TRUE(Dark(image, cx + r, cy));
+    EXPECT_TRUE(Dark(image, cx - r, cy));
+    EXPECT_TRUE(Dark(image, cx, cy + r));
+    EXPECT_TRUE(Dark(image, cx, cy - r));
+  }
+}
+
+// Finds the rows of a dark horizontal line through column x below `fromY`.
+std::pair<int, int> DarkRowsBelow(const QImage& image, int x, int fromY) {
+  int first = -1, last = -1;
+  for (int y = fromY; y < image.height(); ++y) {
+    if (Dark(image, x, y)) {
+      if (first < 0) first = y;
+      last = y;
+    } else if (first >= 0) {
+      break;
+    }
+  }
+  return {first, last};
+}
+
+TEST(FractionCircle, AnswerLineIsCentredUnderTheCircleNearTheBottom) {
+  for (const CircleCase& c : kCircles) {
+    SCOPED_TRACE(std::string(AssetResourceName(c.id)));
+    const QImage& image = Asset(c.id);
+    const int below = c.centre.y() + c.radius + 10;
+    const auto [top, bottom] = DarkRowsBelow(image, c.centre.x(), below);
+    ASSERT_GE(top, 0) << "no answer line";
+    // Near the bottom edge, with room left for the answer text above it.
+    EXPECT_GT(top, image.height() - image.height() / 10);
+    EXPECT_LT(bottom, image.height() - 1);
+    // Short: it stops well inside the circle's width, evenly both sides.
+    int left = c.centre.x(), right = c.centre.x();
+    while (Dark(image, left - 1, top)) --left;
+    while (Dark(image, right + 1, top)) ++right;
+    EXPECT_LT(right - left, 2 * c.radius);
+    EXPECT_GT(right - left, c.radius / 2);
+    EXPECT_LE(std::abs((left + right) / 2 - c.centre.x()), 1);
+  }
+}
+
+TEST(FractionCircle, FillFromInsideShadesTheWholeDiscAndNothingOutside) {
+  const QColor grey(128, 128, 128);
+  for (const CircleCase& c : kCircles) {
+    SCOPED_TRACE(std::string(AssetResourceName(c.id)));
+    QImage work = Asset(c.id);
+    ASSERT_GT(FloodFillBorder(work, c.centre, grey), 0);
+    const QImage& original = Asset(c.id);
+    for (int y = 0; y < work.height(); ++y) {
+      for (int x = 0; x < work.width(); ++x) {
+        const double d = std::hypot(x - c.centre.x(), y - c.centre.y());
+        if (d < c.radius - 4) {
+          ASSERT_EQ(work.pixel(x, y), grey.rgb()) << x << "," << y;
+        } else if (d > c.radius + 4) {
+          ASSERT_EQ(work.pixel(x, y), original.pixel(x, y)) << x << "," << y;
+        }
+      }
+    }
+  }
+}
+
+// --- The clock face ----------------------------------------------------------
+
+struct ClockCase {
+  AssetName id;
+  QPoint centre;
+  int minuteHand;  // what the clock questions draw on top, plus half their pen
+  double tickProbe;  // how far inside the ring a minute tick still reaches
+  double hourProbe;  // ... and where only the hour ticks reach
+};
+constexpr ClockCase kClocks[] = {
+    {AssetName::ClockFace, {109, 86}, 55 + 2, 2.5, 5.0},
+    {AssetName::ClockFacePrint, {294, 255}, 160 + 3, 6.0, 17.0},
+};
+
+TEST(ClockFace, DialFitsThePictureWithADarkCentreDot) {
+  for (const ClockCase& c : kClocks) {
+    SCOPED_TRACE(std::string(AssetResourceName(c.id)));
+    const QImage& image = Asset(c.id);
+    EXPECT_EQ(AssetCentre(c.id), c.centre);
+    const int r = AssetRadius(c.id);
+    EXPECT_TRUE(Dark(image, c.centre.x(), c.centre.y()));
+    // The ring, and room round it inside the picture.
+    EXPECT_TRUE(Dark(image, c.centre.x() + r, c.centre.y()));
+    EXPECT_TRUE(Dark(image, c.centre.x(), c.centre.y() - r));
+    EXPECT_GT(c.centre.y() - r, 2);
+    EXPECT_GT(c.centre.x() - r, 2);
+    EXPECT_LT(c.centre.x() + r, image.width() - 3);
+    // Below the dial: white, then the answer line, then the bottom edge.
+    const int below = c.centre.y() + r + 6;
+    const auto [top, bottom] = DarkRowsBelow(image, c.centre.x(), below);
+    ASSERT_GE(top, 0) << "no answer line";
+    EXPECT_GT(top, below + 10);
+    EXPECT_LT(bottom, image.height() - 5);
+  }
+}
+
+TEST(ClockFace, SixtyTicksWithLongerOnesAtTheHours) {
+  for (const ClockCase& c : kClocks) {
+    SCOPED_TRACE(std::string(AssetResourceName(c.id)));
+    const QImage& image = Asset(c.id);
+    const int r = AssetRadius(c.id);
+    for (int minute = 0; minute < 60; ++minute) {
+      SCOPED_TRACE(minute);
+      EXPECT_TRUE(DarkNear(image, OnDial(c.centre, r - c.tickProbe, minute * 6.0)));
+      const QPoint inner = OnDial(c.centre, r - c.hourProbe, minute * 6.0);
+      if (minute % 5 == 0) {
+        EXPECT_TRUE(DarkNear(image, inner));
+      } else {
+        EXPECT_FALSE(Dark(image, inner.x(), inner.y()));
+      }
+      // Gaps between the ticks.
+      const QPoint between = OnDial(c.centre, r - c.tickProbe, minute * 6.0 + 3.0);
+      EXPECT_FALSE(Dark(image, between.x(), between.y()));
+    }
+  }
+}
+
+TEST(ClockFace, NumbersStandAtTheirHoursOutsideTheMinuteHandsReach) {
+  for (const ClockCase& c : kClocks) {
+    SCOPED_TRACE(std::string(AssetResourceName(c.id)));
+    const QImage& image = Asset(c.id);
+    const int r = AssetRadius(c.id);
+    // Nothing dark between the centre dot and the tip of the minute hand, so
+    // the hands never run into the numbers.
+    const double dot = c.minuteHand / 8.0;
+    for (int y = c.centre.y() - c.minuteHand; y <= c.centre.y() + c.minuteHand; ++y) {
+      for (int x = c.centre.x() - c.minuteHand; x <= c.centre.x() + c.minuteHand; ++x) {
+        const double d = std::hypot(x - c.centre.x(), y - c.centre.y());
+        if (d > dot && d <= c.minuteHand) {
+          ASSERT_FALSE(Dark(image, x, y)) << x << "," << y;
+        }
+      }
+    }
+    // Each hour has ink between the hand's reach and the hour ticks, within
+    // a few degrees of its direction; half-way between hours there is none.
+    auto inkAround = [&](double degrees, double spread) {
+      for (double d = c.minuteHand + 1; d < r - c.hourProbe - 1; d += 0.5)
+        for (double a = degrees - spread; a <= degrees + spread; a += 0.5) {
+          const QPoint p = OnDial(c.centre, d, a);
+          if (Dark(image, p.x(), p.y())) return true;
+        }
+      return false;
+    };
+    for (int hour = 1; hour <= 12; ++hour) {
+      SCOPED_TRACE(hour);
+      EXPECT_TRUE(inkAround(hour * 30.0, 4.0));
+      EXPECT_FALSE(inkAround(hour * 30.0 + 15.0, 1.0));
+    }
+  }
+}
+
+// --- Coins -------------------------------------------------------------------
+
+constexpr AssetName kCoins[] = {
+    AssetName::QuarterDisplay, AssetName::QuarterPrint, AssetName::DimeDisplay,
+    AssetName::DimePrint,      AssetName::NickelDisplay, AssetName::NickelPrint,
+    AssetName::PennyDisplay,   AssetName::PennyPrint,
+};
+
+TEST(Coins, RoundCoinWithAClosedEdgeAndADesignInside) {
+  for (AssetName id : kCoins) {
+    SCOPED_TRACE(std::string(AssetResourceName(id)));
+    const QImage& image = Asset(id);
+    const int s = image.width();
+    // White corners outside the round coin, its edge touching the middle of
+    // each side of the picture.
+    EXPECT_TRUE(White(image, 0, s - 1));
+    EXPECT_TRUE(White(image, s - 1, 0));
+    EXPECT_TRUE(White(image, s - 1, s - 1));
+    for (QPoint p : {QPoint(s / 2, 2), QPoint(s / 2, s - 3), QPoint(2, s / 2), QPoint(s - 3, s / 2)}) {
+      EXPECT_TRUE(DarkNear(image, p)) << p.x() << "," << p.y();
+    }
+    // A fill from a corner stays outside the edge: the inside is untouched.
+    QImage work = image;
+    const qsizetype outside = FloodFillBorder(work, QPoint(0, 0), QColor(255, 0, 0));
+    EXPECT_GT(outside, 0);
+    EXPECT_LT(outside, static_cast<qsizetype>(s) * s / 4);
+    EXPECT_EQ(work.copy(s / 4, s / 4, s / 2, s / 2), image.copy(s / 4, s / 4, s / 2, s / 2));
+    // Some drawing (design and lettering) inside the edge.
+    int ink = 0;
+    for (int y = s / 8; y < s - s / 8; ++y)
+      for (int x = s / 8; x < s - s / 8; ++x)
+        if (std::hypot(x - s / 2.0, y - s / 2.0) < s * 0.4 && Dark(image, x, y)) ++ink;
+    EXPECT_GT(ink, s * s / 100);
+  }
+}
+
+}  // namespace
+}  // namespace sumcraft
