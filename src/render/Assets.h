@@ -48,8 +48,8 @@ QSize AssetSize(AssetName name);
 
 // Where the fraction circle and the clock dial stand in their pictures, in
 // picture pixels: the pixel at `centre` is the centre pixel. `radius` is the
-// circle's (on the middle of its outline) or the dial's outer ring; it is 0
-// for pictures without a circle.
+// circle's (on the middle of its outline) or the dial's outer ring. For the
+// other pictures the centre is the middle pixel and the radius 0.
 QPoint AssetCentre(AssetName name);
 int AssetRadius(AssetName name);
 

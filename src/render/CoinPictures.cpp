@@ -618,8 +618,8 @@ void DrawPenny(CoinArt& art) {
     art.Text(QStringLiteral("OF AMERICA"), 0, 0.38, 0.075, false, 0.7);
     art.RimText(QStringLiteral("E PLURIBUS UNUM"), 0.1, true, 80, false);
   } else {
-    art.Text(QStringLiteral("ONE"), 0, -0.20, 0.27, true, 0.9);
-    art.Text(QStringLiteral("CENT"), 0, 0.20, 0.27, true, 1.05);
+    art.Text(QStringLiteral("ONE"), 0, -0.20, 0.26, true, 0.78);
+    art.Text(QStringLiteral("CENT"), 0, 0.20, 0.26, true, 1.0);
   }
 }
 
