@@ -3,6 +3,7 @@
 #include <QPaintEngine>
 #include <QPainterPath>
 #include <QPen>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -79,6 +80,10 @@ public:
     const QPaintEngine* engine = painter.paintEngine();
     rasterOps_ = engine != nullptr && engine->hasFeature(QPaintEngine::RasterOpModes);
     deviceScale_ = std::sqrt(std::abs(pageT_.determinant()));
+    // On an image, straight lines and frames are filled as device-pixel
+    // rectangles: many times faster than stroking and crisper when thin.
+    fastRects_ = engine != nullptr && engine->type() == QPaintEngine::Raster && pageT_.type() <= QTransform::TxScale &&
+                 pageT_.m11() > 0 && pageT_.m22() > 0;
   }
 
   void Run() {
@@ -111,16 +116,68 @@ private:
     return pen;
   }
 
+  // Device rectangle of a horizontal or vertical stroke from (x1, y1) to
+  // (x2, y2) with round ends, pen width in page units; thin pens become one
+  // whole device pixel.
+  QRectF StrokeRect(double x1, double y1, double x2, double y2, int width) const {
+    const QPointF a = pageT_.map(QPointF(x1, y1));
+    const QPointF b = pageT_.map(QPointF(x2, y2));
+    const bool horizontal = y1 == y2;
+    const double w = (horizontal ? pageT_.m22() : pageT_.m11()) * width;
+    if (w < 1.0) {
+      if (horizontal) {
+        const double l = std::floor(std::min(a.x(), b.x())), r = std::floor(std::max(a.x(), b.x())) + 1;
+        return QRectF(l, std::floor(a.y()), r - l, 1);
+      }
+      const double t = std::floor(std::min(a.y(), b.y())), bt = std::floor(std::max(a.y(), b.y())) + 1;
+      return QRectF(std::floor(a.x()), t, 1, bt - t);
+    }
+    const double h = w / 2;
+    return QRectF(QPointF(std::min(a.x(), b.x()) - h, std::min(a.y(), b.y()) - h),
+                  QPointF(std::max(a.x(), b.x()) + h, std::max(a.y(), b.y()) + h));
+  }
+
+  void FillDevice(const QRectF& r, const QBrush& brush) {
+    p_.setWorldTransform(QTransform());
+    p_.fillRect(r, brush);
+    p_.setWorldTransform(pageT_);
+  }
+
+  void FastRect(const TDrawOp& op, const QColor& color) {
+    const QRectF box = Box(op);
+    if (op.Brush.Style != TBrushStyle::Clear) {
+      FillDevice(pageT_.mapRect(box), MakeBrush(op.Brush, ToQColor(op.Brush.Color)));
+    }
+    const QBrush pen(color);
+    const int w = op.Pen.Width;
+    const double l = box.left(), t = box.top(), r = box.right(), b = box.bottom();
+    p_.setWorldTransform(QTransform());
+    QRectF edges[4] = {StrokeRect(l, t, r, t, w), StrokeRect(l, b, r, b, w), StrokeRect(l, t, l, b, w),
+                       StrokeRect(r, t, r, b, w)};
+    for (const QRectF& e : edges) p_.fillRect(e, pen);
+    p_.setWorldTransform(pageT_);
+  }
+
   void Shape(const TDrawOp& op) {
+    penIsTextColor_ = false;
     QColor color = ToQColor(op.Pen.Color);
     if (!PrepareMode(p_, op.Pen.Mode, rasterOps_, color)) return;
     SetAntialias(antialias_ && op.Pen.Mode == TPenMode::Copy);
+    const bool fast = fastRects_ && op.Pen.Mode == TPenMode::Copy;
     switch (op.Kind) {
       case TOpKind::Line:
+        if (fast && (op.X1 == op.X2 || op.Y1 == op.Y2)) {
+          FillDevice(StrokeRect(op.X1, op.Y1, op.X2, op.Y2, op.Pen.Width), QBrush(color));
+          break;
+        }
         p_.setPen(MakePen(op.Pen, color));
         p_.drawLine(QPointF(op.X1, op.Y1), QPointF(op.X2, op.Y2));
         break;
       case TOpKind::Rect:
+        if (fast) {
+          FastRect(op, color);
+          break;
+        }
         p_.setPen(MakePen(op.Pen, color));
         p_.setBrush(MakeBrush(op.Brush, ToQColor(op.Brush.Color)));
         p_.drawRect(Box(op));
@@ -152,18 +209,31 @@ private:
   void Text(const TDrawOp& op) {
     const TRecordedFont& f = page_.FontOf(op);
     const std::string& text = page_.TextOf(op);
-    QTransform t = QTransform::fromTranslate(op.X1, op.Y1);
-    if (f.Spec.Escapement != 0) t.rotate(-f.Spec.Escapement / 10.0);
-    p_.setWorldTransform(t * pageT_);
+    const bool turned = f.Spec.Escapement != 0;
+    // Turned text is drawn in its own frame: origin at its top-left, x along
+    // the reading direction.
+    QPointF origin(op.X1, op.Y1);
+    if (turned) {
+      QTransform t = QTransform::fromTranslate(op.X1, op.Y1);
+      t.rotate(-f.Spec.Escapement / 10.0);
+      p_.setWorldTransform(t * pageT_);
+      origin = QPointF(0, 0);
+    }
     SetAntialias(antialias_);
-    if (op.Brush.Style == TBrushStyle::Solid) p_.fillRect(QRectF(0, 0, op.X2, op.Y2), ToQColor(op.Brush.Color));
+    if (op.Brush.Style == TBrushStyle::Solid) {
+      p_.fillRect(QRectF(origin, QSizeF(op.X2, op.Y2)), ToQColor(op.Brush.Color));
+    }
     if (lastFont_ != f.Metrics) {
       p_.setFont(f.Metrics->Font());
       lastFont_ = f.Metrics;
     }
-    p_.setPen(ToQColor(f.Spec.Color));
-    p_.drawText(QPointF(0, f.Metrics->Ascent()), FromCp1252(text));
-    p_.setWorldTransform(pageT_);
+    if (lastColor_ != f.Spec.Color || !penIsTextColor_) {
+      p_.setPen(ToQColor(f.Spec.Color));
+      lastColor_ = f.Spec.Color;
+      penIsTextColor_ = true;
+    }
+    p_.drawText(origin + QPointF(0, f.Metrics->Ascent()), FromCp1252(text));
+    if (turned) p_.setWorldTransform(pageT_);
   }
 
   void Image(const TDrawOp& op) {
@@ -178,8 +248,11 @@ private:
   QTransform pageT_;
   bool antialias_;
   bool rasterOps_ = false;
+  bool fastRects_ = false;
   double deviceScale_ = 1;
   const TFontMetrics* lastFont_ = nullptr;
+  TColor lastColor_ = kBlack;
+  bool penIsTextColor_ = false;
 };
 
 }  // namespace
