@@ -1,0 +1,18 @@
+#pragma once
+// The header (blanks for name, teacher, date and class; the quiz title) and
+// the footer (page number, footer text) of every page.
+
+namespace sumcraft {
+
+class TCanvas;
+class TQuiz;
+
+// Draws the header from the page's top; returns the y where content begins.
+int DrawHeader(const TQuiz& quiz, TCanvas& canvas, int frameWidth, int rx, int top, int rightInset, int left);
+
+// Draws the footer of page `page` one "M" below the bottom of the page body,
+// in the bottom margin, so that it never runs into the last row of questions.
+void DrawFooter(const TQuiz& quiz, TCanvas& canvas, int page, int bodyBottom, int frameWidth, int rightInset,
+                int left);
+
+}  // namespace sumcraft

@@ -1,0 +1,85 @@
+#include "render/WrapText.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "render/Canvas.h"
+
+namespace sumcraft {
+
+namespace {
+
+std::string_view TrimBlanks(std::string_view s) {
+  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  return s;
+}
+
+std::string_view TrimLeadingBlanks(std::string_view s) {
+  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  return s;
+}
+
+// How many characters of `rest` (no leading blanks) the next line takes.
+// Equivalent to dropping the last word until the line fits, but found by a
+// binary search over word ends, and never looking further into the text
+// than a line could reach, so a text of megabytes wraps in linear time.
+std::size_t NextLineLength(const TCanvas& canvas, std::string_view rest, int space) {
+  // No glyph of the bundled fonts is narrower than an eighth of the font
+  // height, so a line that fits holds fewer characters than this.
+  const int em = std::max(1, canvas.TextHeight());
+  const std::size_t reach = static_cast<std::size_t>(std::max(0, space)) * 8 / static_cast<std::size_t>(em) + 8;
+  if (rest.size() <= reach && canvas.TextWidth(rest) <= space) return rest.size();
+
+  // Word ends within reach: positions k where rest[k-1] is not a blank and
+  // rest[k] is a blank (or the end).
+  const std::string_view window = rest.substr(0, std::min(rest.size(), reach + 1));
+  std::vector<std::size_t> ends;
+  for (std::size_t k = 1; k <= window.size() && k <= reach; ++k) {
+    const bool atEnd = k == rest.size() || rest[k] == ' ';
+    if (atEnd && rest[k - 1] != ' ') ends.push_back(k);
+  }
+  // The longest fitting word end (widths grow with the prefix).
+  std::size_t lo = 0, hi = ends.size();
+  while (lo < hi) {
+    const std::size_t mid = (lo + hi) / 2;
+    if (canvas.TextWidth(rest.substr(0, ends[mid])) <= space) lo = mid + 1;
+    else hi = mid;
+  }
+  if (lo > 0) return ends[lo - 1];
+
+  // Not even the first word fits: break it between characters.
+  std::size_t wordEnd = rest.find(' ');
+  if (wordEnd == std::string_view::npos) wordEnd = rest.size();
+  wordEnd = std::min(wordEnd, reach);
+  std::size_t a = 1, b = wordEnd;  // answer in [1, wordEnd]
+  while (a < b) {
+    const std::size_t mid = (a + b + 1) / 2;
+    if (canvas.TextWidth(rest.substr(0, mid)) <= space) a = mid;
+    else b = mid - 1;
+  }
+  return std::max<std::size_t>(1, a);
+}
+
+}  // namespace
+
+std::string DropLastWord(std::string_view s) {
+  std::string_view t = TrimBlanks(s);
+  while (!t.empty() && t.back() != ' ') t.remove_suffix(1);
+  return std::string(TrimBlanks(t));
+}
+
+int WrapText(TCanvas& canvas, std::string_view text, int left, int right, int y) {
+  const int lineHeight = canvas.TextHeight("H");
+  const int space = right - left;
+  std::string_view rest = TrimLeadingBlanks(text);
+  while (!rest.empty()) {
+    const std::size_t n = NextLineLength(canvas, rest, space);
+    canvas.TextOut(left, y, rest.substr(0, n));
+    y += lineHeight;
+    rest = TrimLeadingBlanks(rest.substr(n));
+  }
+  return y;
+}
+
+}  // namespace sumcraft

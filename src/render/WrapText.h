@@ -1,0 +1,22 @@
+#pragma once
+// Word-wrapped text between two x positions, used by the instruction lines,
+// the word problems and the welcome page.
+#include <string>
+#include <string_view>
+
+namespace sumcraft {
+
+class TCanvas;
+
+// Draws `text` in the canvas's current style, line by line between `left` and
+// `right` from `y` down, each line holding as many whole words as fit.
+// Returns the y below the last line. A word wider than the space on its own
+// is broken between characters (at least one character a line), so every
+// text ends. Leading blanks of each line are dropped.
+int WrapText(TCanvas& canvas, std::string_view text, int left, int right, int y);
+
+// The text without leading and trailing blanks, less its last word and the
+// blanks before it ("one two  three" -> "one two"); empty for a single word.
+std::string DropLastWord(std::string_view s);
+
+}  // namespace sumcraft
