@@ -6,7 +6,10 @@
 namespace sumcraft {
 
 std::optional<std::int32_t> ParseInt32(std::string_view text) {
+  // Leading blanks are forgiven, as the conversion the format grew up with
+  // did; hand-edited files sometimes put one after the "=".
   std::size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
     negative = text[i] == '-';

@@ -10,8 +10,8 @@ namespace sumcraft {
 // table templates, settings). Texts are 8-bit Windows-1252 bytes; only the
 // ASCII range is ever interpreted.
 
-// A decimal whole number: an optional "+" or "-" followed by at least one
-// digit and nothing else, within signed 32 bits. No blanks are skipped.
+// A decimal whole number: leading blanks, an optional "+" or "-", then at
+// least one digit and nothing else, within signed 32 bits.
 std::optional<std::int32_t> ParseInt32(std::string_view text);
 
 // The text without leading and trailing blanks and control characters

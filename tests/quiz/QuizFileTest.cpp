@@ -488,7 +488,6 @@ TEST(QuizFileTest, ValuesThatAreNoNumbersStopReadingNamingFileAndLine) {
   const BadValue cases[] = {
       {"QOPERAND=abc", "QOPERAND"},
       {"QOPERAND=", "QOPERAND"},
-      {"QOPERAND= 5", "QOPERAND"},
       {"QOPERAND=5 ", "QOPERAND"},
       {"QOPERAND=0x10", "QOPERAND"},
       {"QCOINSTOUSE=2147483648", "QCOINSTOUSE"},
@@ -519,6 +518,14 @@ TEST(QuizFileTest, ValuesThatAreNoNumbersStopReadingNamingFileAndLine) {
                  QuizFileError)
         << questionLine;
   }
+}
+
+TEST(QuizFileTest, NumbersMayStartWithBlanks) {
+  TQuiz quiz;
+  ReadText(WithOptions({"QOPERAND=  5", "QCOINSTOUSE= -3"}), quiz);
+  ASSERT_EQ(quiz.Sets.Count(), 1u);
+  EXPECT_EQ(quiz.Sets.Item(0).Options.Operand, 5);
+  EXPECT_EQ(quiz.Sets.Item(0).Options.CoinsToUse, -3);
 }
 
 TEST(QuizFileTest, AReadingErrorLeavesTheQuizExactlyAsItWas) {
