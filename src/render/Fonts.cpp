@@ -43,8 +43,10 @@ std::string Normalised(std::string_view name) {
 }  // namespace
 
 void EnsureBundledFonts() {
-  static bool done = false;
-  if (done) return;
+  // Registered per application object: a process that makes a second
+  // QGuiApplication (rare; some tests) starts with a fresh font database.
+  static const QGuiApplication* registeredFor = nullptr;
+  if (registeredFor != nullptr && registeredFor == qGuiApp) return;
   if (qGuiApp == nullptr) {
     throw std::logic_error("Fonts and drawing need a QGuiApplication; create one before drawing.");
   }
@@ -56,7 +58,7 @@ void EnsureBundledFonts() {
       }
     }
   }
-  done = true;
+  registeredFor = qGuiApp;
 }
 
 TBundledFace FaceForName(std::string_view faceName) {
