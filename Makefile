@@ -40,7 +40,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?= quiz_file styles templates settings
 FUZZ_FLAGS = -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 fuzz: deps
-	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSUMCRAFT_FUZZ=ON \
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSUMCRAFT_FUZZ=ON -DSUMCRAFT_PROGRAMS=OFF \
 	  -DBUILD_TESTING=OFF -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
 	@cmake --build $(FUZZ_DIR) -j$(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
 	@set -e; for t in $(FUZZ_TARGETS); do \
@@ -55,7 +55,7 @@ fuzz: deps
 BENCH_DIR ?= build-bench
 BENCH_FILTER ?= .
 bench: deps
-	@cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DSUMCRAFT_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
+	@cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DSUMCRAFT_BENCH=ON -DSUMCRAFT_PROGRAMS=OFF -DBUILD_TESTING=OFF >/dev/null
 	@cmake --build $(BENCH_DIR) -j$(JOBS) --target sumcraft_bench
 	@$(BENCH_DIR)/bin/sumcraft_bench --benchmark_filter='$(BENCH_FILTER)' --benchmark_repetitions=5 \
 	  --benchmark_report_aggregates_only=true --benchmark_display_aggregates_only=true 2>&1 | grep -v -E '_(mean|stddev|cv) '

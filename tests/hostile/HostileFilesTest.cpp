@@ -1,0 +1,247 @@
+// Every file here is one a colleague could mail or a disk could damage. Each
+// must give a clear error naming the file and the line, or a reading that
+// can be generated again, laid out with and without answers, and saved
+// without corrupting anything.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <chrono>
+#include <fstream>
+#include <sstream>
+
+#include "generate/GenerationError.h"
+#include "generate/Generate.h"
+#include "quiz/QuizFileError.h"
+#include "render/FakePrinter.h"
+#include "render/Layout.h"
+
+using namespace sumcraft;
+
+namespace {
+
+std::string DataFile(const std::string& name) { return std::string(SUMCRAFT_HOSTILE_DATA) + "/" + name; }
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+TQuiz Open(const std::string& path) {
+  TQuiz quiz;
+  quiz.FileName = path;
+  EXPECT_EQ(quiz.LoadFromFile(), TLoadResult::Loaded) << path;
+  return quiz;
+}
+
+class HostileFiles : public ::testing::Test {
+protected:
+  TFakePrinter printer;
+  QTemporaryDir dir;
+
+  // Lays out with and without answers; returns the problems the key reports.
+  std::vector<std::string> LayOut(TQuiz& quiz) {
+    Layout(quiz, false, &printer);
+    EXPECT_GE(QuizPages(quiz).PageCount(), 1);
+    return Layout(quiz, true, &printer).Problems;
+  }
+
+  // Saves, opens again and saves again: the two files must be equal.
+  void SaveTwice(TQuiz& quiz) {
+    quiz.FileName = dir.filePath("saved.qiz").toStdString();
+    ASSERT_TRUE(quiz.SaveToFile());
+    const std::string first = ReadBytes(quiz.FileName);
+    TQuiz again = Open(quiz.FileName);
+    again.FileName = dir.filePath("again.qiz").toStdString();
+    ASSERT_TRUE(again.SaveToFile());
+    EXPECT_EQ(ReadBytes(again.FileName), first);
+  }
+
+  // Generates every set again with its own count; returns how many refused.
+  int Recreate(TQuiz& quiz) {
+    int refused = 0;
+    for (TQuestionSet& set : quiz.Sets) {
+      try {
+        Generate(set, static_cast<int>(set.Count()));
+      } catch (const GenerationError&) {
+        ++refused;
+      }
+    }
+    return refused;
+  }
+};
+
+void ExpectError(const std::string& name, int line) {
+  TQuiz quiz;
+  quiz.QuizTitle = "before";
+  quiz.FileName = DataFile(name);
+  try {
+    quiz.LoadFromFile();
+    ADD_FAILURE() << name << " was read";
+  } catch (const QuizFileError& e) {
+    EXPECT_EQ(e.Line(), line) << e.what();
+    EXPECT_NE(std::string(e.what()).find(name), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(quiz.QuizTitle, "before") << "nothing half-read";
+}
+
+}  // namespace
+
+TEST_F(HostileFiles, NumbersThatAreNotNumbersNameFileAndLine) {
+  ExpectError("number-beyond-32-bits.qiz", 17);
+  ExpectError("not-a-number.qiz", 17);
+}
+
+TEST_F(HostileFiles, OldAndGarbageFilesAreRefused) {
+  for (const char* name : {"old-version.qiz", "binary-garbage.qiz"}) {
+    TQuiz quiz;
+    quiz.FileName = DataFile(name);
+    EXPECT_EQ(quiz.LoadFromFile(), TLoadResult::TooOld) << name;
+  }
+}
+
+TEST_F(HostileFiles, GarbageAfterAVersionLineReadsAsAnEmptyQuiz) {
+  TQuiz quiz = Open(DataFile("garbage-after-version.qiz"));
+  LayOut(quiz);
+  SaveTwice(quiz);
+}
+
+TEST_F(HostileFiles, TruncatedSectionsEndWithTheFile) {
+  TQuiz quiz = Open(DataFile("truncated-section.qiz"));
+  ASSERT_EQ(quiz.Sets.Count(), 1u);
+  ASSERT_EQ(quiz.Sets.Item(0).Count(), 1u);
+  EXPECT_EQ(quiz.Sets.Item(0).Item(0).FirstTerm, 12);
+  EXPECT_EQ(quiz.Sets.Item(0).Item(0).SecondTerm, 0) << "the last line is not interpreted";
+  LayOut(quiz);
+  SaveTwice(quiz);
+
+  TQuiz lf = Open(DataFile("lf-only-and-unclosed.qiz"));
+  ASSERT_EQ(lf.Sets.Count(), 2u);
+  EXPECT_EQ(lf.Sets.Item(0).Options.Operand, ptSubtraction);
+  EXPECT_EQ(lf.Sets.Item(1).Options.Operand, ptAddition);
+  EXPECT_EQ(Recreate(lf), 0);
+  LayOut(lf);
+  SaveTwice(lf);
+}
+
+TEST_F(HostileFiles, NegativeCountsSizesAndValuesLayOut) {
+  TQuiz quiz = Open(DataFile("negative-counts-and-sizes.qiz"));
+  LayOut(quiz);
+  SaveTwice(quiz);
+  Recreate(quiz);
+  LayOut(quiz);
+}
+
+TEST_F(HostileFiles, ZeroDivisorsAndDenominatorsAreNamedNotFatal) {
+  TQuiz quiz = Open(DataFile("zero-divisors-and-denominators.qiz"));
+  const std::vector<std::string> problems = LayOut(quiz);
+  ASSERT_FALSE(problems.empty());
+  bool namedSet = false, namedComparison = false;
+  for (const std::string& p : problems) {
+    namedSet = namedSet || p.find("ADenominator outside range") != std::string::npos;
+    namedComparison = namedComparison || p.find("Denominator not > 0.") != std::string::npos;
+    EXPECT_EQ(p.rfind("Question ", 0), 0u) << p;
+  }
+  EXPECT_TRUE(namedSet);
+  EXPECT_TRUE(namedComparison);
+  SaveTwice(quiz);
+}
+
+TEST_F(HostileFiles, GraphsWithoutIncrementsOrWithAbsurdOnesLayOut) {
+  TQuiz quiz = Open(DataFile("increment-count-zero.qiz"));
+  const auto start = std::chrono::steady_clock::now();
+  LayOut(quiz);
+  EXPECT_EQ(Recreate(quiz), 0);
+  LayOut(quiz);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+  SaveTwice(quiz);
+}
+
+TEST_F(HostileFiles, UnknownProblemTypesPrintTheirNumbers) {
+  TQuiz quiz = Open(DataFile("unknown-problem-types.qiz"));
+  ASSERT_EQ(quiz.Sets.Count(), 4u);
+  EXPECT_EQ(quiz.Sets.Item(3).Options.Operand, ptTables) << "266 keeps its low 8 bits";
+  EXPECT_EQ(Recreate(quiz), 0);
+  LayOut(quiz);
+  EXPECT_NE(QuizPages(quiz).PageOps(1)->FindText("4)"), nullptr);
+  SaveTwice(quiz);
+}
+
+TEST_F(HostileFiles, ALineBreakInATextNeverCorruptsTheSavedFile) {
+  TQuiz quiz = Open(DataFile("line-break-in-text.qiz"));
+  LayOut(quiz);
+  SaveTwice(quiz);
+  const std::string saved = ReadBytes(quiz.FileName);
+  for (std::size_t i = 0; i < saved.size(); ++i) {
+    if (saved[i] == '\r') {
+      ASSERT_EQ(saved[i + 1], '\n') << "a lone CR at byte " << i;
+    }
+    if (saved[i] == '\n') {
+      ASSERT_EQ(saved[i - 1], '\r') << "a lone LF at byte " << i;
+    }
+  }
+  TQuiz again = Open(quiz.FileName);
+  EXPECT_EQ(again.QuizTitle, "Week 3 spelling");
+  EXPECT_EQ(again.Sets.Item(0).Options.ItemName, "app les");
+}
+
+TEST_F(HostileFiles, ImpossibleOptionsRefuseOnlyTheirOwnSet) {
+  TQuiz quiz = Open(DataFile("impossible-options.qiz"));
+  ASSERT_EQ(quiz.Sets.Count(), 4u);
+  const TQuestionSet before = [&] {
+    TQuestionSet copy;
+    copy.Assign(quiz.Sets.Item(0));
+    return copy;
+  }();
+  EXPECT_EQ(Recreate(quiz), 2);
+  ASSERT_EQ(quiz.Sets.Item(0).Count(), 1u);
+  EXPECT_TRUE(quiz.Sets.Item(0).Item(0).SameAs(before.Item(0))) << "a refused set keeps its questions";
+  EXPECT_EQ(quiz.Sets.Item(2).Item(0).FirstTerm, quiz.Sets.Item(2).Item(0).SecondTerm)
+      << "even division with no fitting quotient falls back to the divisor";
+  LayOut(quiz);
+  SaveTwice(quiz);
+}
+
+TEST_F(HostileFiles, LinesOfSeveralMegabytesReadLayOutAndSave) {
+  std::string title(5 << 20, 'x');
+  for (std::size_t i = 7; i < title.size(); i += 8) title[i] = ' ';
+  const std::string path = dir.filePath("long.qiz").toStdString();
+  {
+    std::ofstream out(path, std::ios::binary);
+    out << "2.0.0.\r\nPRINTQUIZTITLE=YES\r\nQUIZTITLE=" << title << "\r\nBEGIN QUESTIONSET\r\nBEGIN QOPTIONS\r\n"
+        << "QOPERAND=10\r\nQACTIONPREDICATE=" << title << "\r\nEND QOPTIONS\r\nBEGIN QUESTION\r\nFIRSTTERM=0\r\n"
+        << "SECONDTERM=1\r\nOPERAND=10\r\nEND QUESTION\r\nEND QUESTIONSET\r\n";
+  }
+  const auto start = std::chrono::steady_clock::now();
+  TQuiz quiz = Open(path);
+  EXPECT_EQ(quiz.QuizTitle.size(), title.size());
+  LayOut(quiz);
+  SaveTwice(quiz);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+}
+
+TEST_F(HostileFiles, AQuizOfOneHundredThousandQuestions) {
+  TQuiz big;
+  TQuestionSet set;
+  set.Options.Regrouping = true;
+  set.Options.FirstTermType = set.Options.SecondTermType = 3;
+  Generate(set, 100000);
+  big.Sets.Add(std::move(set));
+  big.FileName = dir.filePath("big.qiz").toStdString();
+  const auto start = std::chrono::steady_clock::now();
+  ASSERT_TRUE(big.SaveToFile());
+  TQuiz quiz = Open(big.FileName);
+  ASSERT_EQ(quiz.QuestionCount(), 100000u);
+  Layout(quiz, false, &printer);
+  EXPECT_GT(QuizPages(quiz).PageCount(), 1000);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
+}
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
