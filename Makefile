@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 JOBS      ?= 2
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build test test-sanitized run clean bench fuzz
+.PHONY: all deps configure build test test-sanitized run clean bench fuzz package
 
 all: build
 
@@ -19,6 +19,10 @@ build: configure
 
 test: build
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j$(JOBS)
+
+# A Debian package of the programs and their desktop integration.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 run: build
 	@scripts/run.sh $(BUILD_DIR)

@@ -7,6 +7,7 @@ packages=(
   g++ make cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev
+  desktop-file-utils appstream
 )
 
 missing=()
