@@ -1,0 +1,80 @@
+#pragma once
+// TOKRightDlg: the print options asked for by the Print command: printer,
+// number of copies and whether the answer key follows.
+//
+//   dialog.Prepare();                         // before every showing
+//   if (dialog.exec() == QDialog::Accepted) {
+//     dialog.Copies(); dialog.PrintKey(); dialog.PrinterIndex(); dialog.PrinterName();
+//   }
+//
+// The number of copies comes from the field (any whole number typed; a
+// negative one counts as 1) or from the small scroll bar beside it (1 to
+// 100, up raises the count).
+#include <QDialog>
+#include <QFrame>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QString>
+
+#include "wizard/lfCheckbox.h"
+#include "wizard/lfComboBox.h"
+#include "wizard/lfInputField.h"
+#include "wizard/lfLabel.h"
+
+namespace sumcraft {
+
+class TOKRightDlg : public QDialog {
+  Q_OBJECT
+
+public:
+  explicit TOKRightDlg(QWidget* parent = nullptr);
+
+  // The printer list becomes the printers' names with the current printer
+  // selected (TPrinters); one copy, no answer key.
+  void Prepare();
+
+  // Copies = n, or 1 when n is negative (0 stays 0); the field shows it and
+  // the scroll bar goes to 101 - Copies, as far as its range allows.
+  void SetCopies(int n);
+
+  int Copies() const { return copies_; }
+  bool PrintKey() const { return printKey_; }
+  int PrinterIndex() const { return printerIndex_; }
+  const QString& PrinterName() const { return printerName_; }
+
+  QFrame* Bevel1;
+  TlfLabel* lfLabel1;
+  TlfComboBox* cmbPrinters;
+  TlfLabel* lfLabel2;
+  TlfInputField* txtCopies;
+  QScrollBar* scrlCopies;
+  TlfCheckbox* chkTeachersKey;
+  QPushButton* BitBtn1;  // OK
+  QPushButton* BitBtn2;  // Cancel
+  // Says why a typed count was refused; hidden otherwise.
+  TlfLabel* lblCopiesRefused;
+
+protected:
+  void showEvent(QShowEvent* event) override;
+
+private:
+  void cmbPrintersClick(int index);
+  void scrlCopiesScroll();
+  // Reads the field. A text that is no whole number within 32 bits (only
+  // digits can be typed, so: too long a number) keeps the previous count and
+  // says so in the dialog.
+  void txtCopiesExit();
+  void chkTeachersKeyClick();
+  // Closes with OK, unless the count just typed was refused: the first OK
+  // then leaves the dialog open so that the message is seen.
+  void OKBtnClick();
+
+  int copies_ = 1;
+  bool printKey_ = false;
+  int printerIndex_ = -1;
+  QString printerName_;
+  bool copiesRefused_ = false;  // since the last exit of the field
+  bool settingCopies_ = false;
+};
+
+}  // namespace sumcraft
