@@ -1,5 +1,7 @@
 #include "render/Canvas.h"
 
+#include "render/Rounding.h"
+
 #include <algorithm>
 
 namespace sumcraft {
@@ -98,7 +100,24 @@ void TCanvas::Line(int x1, int y1, int x2, int y2) {
 void TCanvas::TextOut(int x, int y, std::string_view text) {
   const int w = Metrics().Width(text);
   if (list_ != nullptr && !text.empty()) {
-    list_->AddText(x, y, w, Metrics().Height(), text, ListFont(), brush_);
+    if (text.size() <= kMaxRecordedText) {
+      list_->AddText(x, y, w, Metrics().Height(), text, ListFont(), brush_);
+    } else {
+      // Only a hand-edited file holds texts this long. No page shows more
+      // than a few hundred characters of one line, so only the part from the
+      // first character that reaches the page is recorded: every page would
+      // otherwise keep its own copy of megabytes.
+      double left = x;
+      std::size_t first = 0;
+      while (first < text.size()) {
+        const double advance = Metrics().WidthF(text.substr(first, 1));
+        if (left + advance > 0) break;
+        left += advance;
+        ++first;
+      }
+      const std::string_view shown = text.substr(first, kMaxRecordedText);
+      list_->AddText(Nearest(left), y, Metrics().Width(shown), Metrics().Height(), shown, ListFont(), brush_);
+    }
   }
   penPos_ = QPoint(x + w, y);
 }

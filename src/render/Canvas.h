@@ -87,7 +87,10 @@ public:
 
   // ---- Drawing (page units).
   // Text with its top-left corner at (x, y), in the font colour; the pen
-  // position moves to (x + width, y).
+  // position moves to (x + width, y). Of a text longer than
+  // kMaxRecordedText bytes only that many, from the first one that reaches
+  // x >= 0, are recorded (no page can show more).
+  static constexpr std::size_t kMaxRecordedText = 4096;
   void TextOut(int x, int y, std::string_view text);
   // MoveTo(x1, y1) + LineTo(x2, y2).
   void Line(int x1, int y1, int x2, int y2);

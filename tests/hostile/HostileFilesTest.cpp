@@ -13,6 +13,7 @@
 #include "generate/GenerationError.h"
 #include "generate/Generate.h"
 #include "quiz/QuizFileError.h"
+#include "render/Canvas.h"
 #include "render/FakePrinter.h"
 #include "render/Layout.h"
 
@@ -205,7 +206,7 @@ TEST_F(HostileFiles, ImpossibleOptionsRefuseOnlyTheirOwnSet) {
 }
 
 TEST_F(HostileFiles, LinesOfSeveralMegabytesReadLayOutAndSave) {
-  std::string title(5 << 20, 'x');
+  std::string title(3 << 20, 'x');
   for (std::size_t i = 7; i < title.size(); i += 8) title[i] = ' ';
   const std::string path = dir.filePath("long.qiz").toStdString();
   {
@@ -218,8 +219,11 @@ TEST_F(HostileFiles, LinesOfSeveralMegabytesReadLayOutAndSave) {
   TQuiz quiz = Open(path);
   EXPECT_EQ(quiz.QuizTitle.size(), title.size());
   LayOut(quiz);
+  // The pages keep only what can show of such a line, not a copy each.
+  const TDisplayList& page = *QuizPages(quiz).PageOps(1);
+  for (const TDrawOp* op : page.TextOps()) EXPECT_LE(page.TextOf(*op).size(), TCanvas::kMaxRecordedText);
   SaveTwice(quiz);
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(60)) << "even in sanitized builds";
 }
 
 TEST_F(HostileFiles, AQuizOfOneHundredThousandQuestions) {
