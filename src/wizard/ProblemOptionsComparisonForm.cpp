@@ -1,0 +1,68 @@
+#include "wizard/ProblemOptionsComparisonForm.h"
+
+#include <algorithm>
+
+#include "wizard/OptionsFormParts.h"
+#include "wizard/lfComboBox.h"
+#include "wizard/lfLabel.h"
+#include "wizard/lfRadioButton.h"
+
+namespace sumcraft {
+
+namespace {
+
+// Digit-count codes run from 0 (one digit) to 5 (six digits).
+std::uint8_t DigitCode(int value) { return static_cast<std::uint8_t>(std::clamp(value, 0, 5)); }
+
+}  // namespace
+
+TProblemOptionsComparisonForm::TProblemOptionsComparisonForm(TPgmSettings& settings, QWidget* parent)
+    : TProblemOptionsForm(settings, parent) {
+  SetInstructions(QStringLiteral("Click the options below to define the parameters of your questions.  "),
+                  QStringLiteral("The effects of your settings can be seen in the Example window."));
+  CreateExampleArea(QRect(440, 96, 361, 185), kExampleSize);
+
+  lblTermSize = MakeOptionsHeading(this, QStringLiteral("Term size:"), 40, 96);
+  lblDigits = MakeOptionsLabel(this, QStringLiteral("# of digits in terms:"), 60, 130);
+  cmbFirstTermType = MakeSizeList(this, TermSizeItems(1, 3), QRect(224, 125, 150, 26));
+
+  lblDisplayOptions = MakeOptionsHeading(this, QStringLiteral("Display options"), 40, 186);
+  optComparisonSymbols = MakeOptionsRadio(this, QStringLiteral("  Display comparison symbols (>, <, =)"), 60, 212);
+  optComparisonText = MakeOptionsRadio(this, QStringLiteral("  Display comparison text"), 60, 238);
+  optComparisonSymbols->setChecked(true);
+
+  SetTabOrderToButtons({cmbFirstTermType, optComparisonSymbols, optComparisonText});
+
+  connect(cmbFirstTermType, &QComboBox::activated, this, [this](int item) {
+    ChangeAndUpdate([this, item] {
+      Options().FirstTermType = DigitCode(item);
+      Options().SecondTermType = DigitCode(item);
+    });
+  });
+  connect(optComparisonSymbols, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) ChangeAndUpdate([this] { Options().ComparisonSymbolType = 1; });
+  });
+  connect(optComparisonText, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) ChangeAndUpdate([this] { Options().ComparisonSymbolType = 0; });
+  });
+}
+
+void TProblemOptionsComparisonForm::DoLoadSettings() {
+  TQOptions& o = Options();
+  o.FirstTermType = DigitCode(ShowListItem(cmbFirstTermType, ReadInteger("FirstTermType", 0)));
+  o.SecondTermType = DigitCode(ReadInteger("SecondTermType", 0));
+  const std::int32_t symbols = ReadInteger("SymbolType", 1);
+  o.ComparisonSymbolType = static_cast<std::uint8_t>(symbols);
+  // Any other stored value leaves the choice on screen as it was.
+  if (symbols == 0) optComparisonText->setChecked(true);
+  else if (symbols == 1) optComparisonSymbols->setChecked(true);
+}
+
+void TProblemOptionsComparisonForm::DoSaveSettings() {
+  const TQOptions& o = Options();
+  WriteInteger("FirstTermType", o.FirstTermType);
+  WriteInteger("SecondTermType", o.SecondTermType);
+  WriteInteger("SymbolType", o.ComparisonSymbolType);
+}
+
+}  // namespace sumcraft

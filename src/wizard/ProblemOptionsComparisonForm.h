@@ -1,0 +1,35 @@
+#pragma once
+// TProblemOptionsComparisonForm: the options of comparison sets (step 2 of
+// the wizard), section CompareSettings. Both numbers compared have the
+// same number of digits, so the one list writes both term sizes.
+#include "wizard/ProblemOptionsForm.h"
+
+namespace sumcraft {
+
+class TlfComboBox;
+class TlfLabel;
+class TlfRadioButton;
+
+class TProblemOptionsComparisonForm : public TProblemOptionsForm {
+  Q_OBJECT
+
+public:
+  static constexpr QSize kExampleSize{345, 153};
+
+  TProblemOptionsComparisonForm(TPgmSettings& settings, QWidget* parent = nullptr);
+
+  std::string SectionName() const override { return "CompareSettings"; }
+
+  TlfLabel* lblTermSize;
+  TlfLabel* lblDigits;
+  TlfComboBox* cmbFirstTermType;
+  TlfLabel* lblDisplayOptions;
+  TlfRadioButton* optComparisonSymbols;
+  TlfRadioButton* optComparisonText;
+
+protected:
+  void DoLoadSettings() override;
+  void DoSaveSettings() override;
+};
+
+}  // namespace sumcraft

@@ -1,0 +1,55 @@
+#include "wizard/ProblemOptionsTimeForm.h"
+
+#include "wizard/OptionsFormParts.h"
+#include "wizard/lfLabel.h"
+#include "wizard/lfRadioButton.h"
+
+namespace sumcraft {
+
+TProblemOptionsTimeForm::TProblemOptionsTimeForm(TPgmSettings& settings, QWidget* parent)
+    : TProblemOptionsForm(settings, parent) {
+  SetInstructions(QStringLiteral("Click on the radio buttons to pick smallest"),
+                  QStringLiteral("time interval for clock."));
+  CreateExampleArea(QRect(440, 96, 345, 361), kExampleSize);
+
+  lblNearest = MakeOptionsHeading(this, QStringLiteral("Tell time to nearest:"), 40, 96);
+  optHour = MakeOptionsRadio(this, QStringLiteral("  hour"), 60, 126);
+  optHalfHour = MakeOptionsRadio(this, QStringLiteral("  half-hour"), 60, 152);
+  opt15Minutes = MakeOptionsRadio(this, QStringLiteral("  15 minutes"), 60, 178);
+  opt5Minutes = MakeOptionsRadio(this, QStringLiteral("  5 minutes"), 60, 204);
+  optMinute = MakeOptionsRadio(this, QStringLiteral("  minute"), 60, 230);
+  opt15Minutes->setChecked(true);
+
+  SetTabOrderToButtons({optHour, optHalfHour, opt15Minutes, opt5Minutes, optMinute});
+
+  for (int interval = 0; interval <= 4; ++interval) {
+    connect(RadioOf(interval), &QRadioButton::toggled, this, [this, interval](bool on) {
+      if (on) ChangeAndUpdate([this, interval] { Options().FirstTermType = static_cast<std::uint8_t>(interval); });
+    });
+  }
+}
+
+TlfRadioButton* TProblemOptionsTimeForm::RadioOf(int interval) const {
+  switch (interval) {
+    case 0: return optHour;
+    case 1: return optHalfHour;
+    case 2: return opt15Minutes;
+    case 3: return opt5Minutes;
+    case 4: return optMinute;
+    default: return nullptr;
+  }
+}
+
+void TProblemOptionsTimeForm::DoLoadSettings() {
+  std::int32_t interval = ReadInteger("FirstTermType", kDefaultInterval);
+  // A value without a radio button (5 and above, or below 0: a hand-edited
+  // file) would show "15 minutes" while the clocks show something else, so
+  // it becomes what is shown.
+  if (RadioOf(interval) == nullptr) interval = kDefaultInterval;
+  Options().FirstTermType = static_cast<std::uint8_t>(interval);
+  RadioOf(interval)->setChecked(true);
+}
+
+void TProblemOptionsTimeForm::DoSaveSettings() { WriteInteger("FirstTermType", Options().FirstTermType); }
+
+}  // namespace sumcraft
