@@ -1,6 +1,8 @@
 #include "wizard/DrawExample.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <utility>
 #include <QWidget>
 
 #include "generate/Generate.h"
@@ -15,6 +17,23 @@ namespace sumcraft {
 namespace {
 
 constexpr int kFallbackScreenDpi = 96;
+
+// The horizontal extent of everything drawn on the page, in page units.
+// Some signs stand a little left of their question's cell (the operator of
+// a stacked fact is placed from the cell's right edge), so the cell alone
+// would cut them off.
+std::pair<int, int> InkColumns(const TDisplayList& page, int left, int right) {
+  for (const TDrawOp& op : page.Ops()) {
+    if (op.Kind == TOpKind::Text) {
+      left = std::min(left, op.X1);
+      right = std::max(right, op.X1 + op.X2);
+    } else {
+      left = std::min({left, op.X1, op.X2});
+      right = std::max({right, op.X1, op.X2});
+    }
+  }
+  return {left, right};
+}
 
 }  // namespace
 
@@ -48,8 +67,15 @@ void DrawExample(const TQOptions& options, QImage& image, const QWidget* owner) 
   args.Number = -1;
   Draw(question, canvas, options, args);
 
-  // The question's extent at screen scale.
-  const int qw = Nearest(static_cast<double>(question.DrawnWidth) / px * sx);
+  // The question's extent at screen scale, widened to any ink beyond its
+  // cell.
+  const TDisplayList* page = pages.PageOps(1);
+  if (page == nullptr) return;
+  const auto [inkLeft, inkRight] = InkColumns(*page, px, px + question.DrawnWidth);
+  const int extraLeft = Nearest(static_cast<double>(px - inkLeft) / px * sx);
+  const int extraRight =
+      Nearest(static_cast<double>(inkRight - px - question.DrawnWidth) / px * sx);
+  const int qw = Nearest(static_cast<double>(question.DrawnWidth) / px * sx) + extraLeft + extraRight;
   const int qh = Nearest(static_cast<double>(ProblemHeight(question, py, options, canvas)) / py * sy);
 
   // The page at screen scale is the paper's size; the page store stretches
@@ -63,12 +89,10 @@ void DrawExample(const TQOptions& options, QImage& image, const QWidget* owner) 
   const int top = Div(image.height() - qh, 2);
   if (qw <= 0 || qh <= 0 || pageWidth <= 0 || pageHeight <= 0) return;
 
-  const TDisplayList* page = pages.PageOps(1);
-  if (page == nullptr) return;
   QPainter painter(&image);
   painter.setClipRect(QRect(left, top, qw, qh));
-  // Screen point (sx, sy) of the page image lands on (left, top).
-  painter.translate(left - sx, top - sy);
+  // Screen point (sx - extraLeft, sy) of the page image lands on (left, top).
+  painter.translate(left - (sx - extraLeft), top - sy);
   // The page image is white with a black frame on its outermost pixels;
   // parts of the rectangle beyond the page image stay white.
   painter.fillRect(0, 0, pageWidth, pageHeight, Qt::black);

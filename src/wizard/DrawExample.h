@@ -14,7 +14,9 @@ namespace sumcraft {
 // The screen resolution is the owner's logical resolution (96 dots per inch
 // on the offscreen platform; 96 when owner is null). The question is
 // measured and drawn on the current printer, exactly as on a page one inch
-// from the page's origin, and only the question's rectangle is rendered.
+// from the page's origin, and only the question's rectangle is rendered:
+// its cell (DrawnWidth by the height the drawing reports), widened to take
+// in a sign that stands outside the cell.
 // Each call draws a new random question. Raises what generation raises
 // (GenerationError for options that admit no question); the image is then
 // left cleared.

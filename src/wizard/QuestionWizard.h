@@ -54,6 +54,10 @@ public:
   // way. The caller takes the undo snapshot before and, after true, marks
   // the quiz changed, lays it out and shows the new set.
   bool Run(TQuestionSet& workingSet, TQuiz& quiz);
+  // The same without the append: true when the wizard reached the append
+  // state ("Finish"), and the caller appends a copy of workingSet itself.
+  // The quiz is only read (for step 3's preview).
+  bool RunSteps(TQuestionSet& workingSet, const TQuiz& quiz);
 
   // Makes `form` the step-2 dialog of a problem type; the wizard owns it
   // from now on. One form may serve several types (addition and
