@@ -43,4 +43,9 @@ TPrinterRequiredDialog::TPrinterRequiredDialog(QWidget* parent) : QDialog(parent
 
 void TPrinterRequiredDialog::reject() { accept(); }
 
+void TPrinterRequiredDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  CenterOnScreen(this);
+}
+
 }  // namespace sumcraft

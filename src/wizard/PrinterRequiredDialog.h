@@ -27,6 +27,9 @@ public:
 public slots:
   // Escape and the close box end the dialog as its one button does.
   void reject() override;
+
+protected:
+  void showEvent(QShowEvent* event) override;
 };
 
 }  // namespace sumcraft

@@ -252,8 +252,12 @@ void TlfInputField::inputMethodEvent(QInputMethodEvent* event) {
 void TlfInputField::contextMenuEvent(QContextMenuEvent* event) {
   QMenu* menu = createStandardContextMenu();
   menu->setAttribute(Qt::WA_DeleteOnClose);
+  // The line edit's own Paste entry would bypass the rules. Newer Qt names
+  // it "edit-paste"; older Qt only gives it its (translated) text.
+  const QString pasteText = QLineEdit::tr("&Paste");
   for (QAction* action : menu->actions()) {
-    if (action->objectName() == QLatin1String("edit-paste")) {
+    if (action->objectName() == QLatin1String("edit-paste") ||
+        (action->objectName().isEmpty() && action->text().startsWith(pasteText))) {
       disconnect(action, &QAction::triggered, nullptr, nullptr);
       connect(action, &QAction::triggered, this, [this] { Paste(); });
     }

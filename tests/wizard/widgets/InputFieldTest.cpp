@@ -4,6 +4,8 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QFont>
+#include <QInputMethodEvent>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -348,6 +350,31 @@ TEST_F(InputFieldTest, PasswordCharMasksTheText) {
   EXPECT_EQ(field_->text(), QStringLiteral("secret"));
   field_->SetPasswordChar(QChar());
   EXPECT_EQ(field_->displayText(), QStringLiteral("secret"));
+}
+
+TEST_F(InputFieldTest, TheContextMenusPasteKeepsTheRulesToo) {
+  field_->SetKeystrokesAllowed(aPosIntegersOnly);
+  QGuiApplication::clipboard()->setText(QStringLiteral("4x5\n6"));
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), field_->mapToGlobal(QPoint(5, 5)));
+  QApplication::sendEvent(field_, &event);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr);
+  QAction* paste = nullptr;
+  for (QAction* action : menu->actions()) {
+    if (action->text().startsWith(QLineEdit::tr("&Paste"))) paste = action;
+  }
+  ASSERT_NE(paste, nullptr);
+  paste->trigger();
+  menu->close();
+  EXPECT_EQ(field_->text(), QStringLiteral("45"));
+}
+
+TEST_F(InputFieldTest, ComposedTextIsFilteredLikeTypedText) {
+  field_->SetKeystrokesAllowed(aAnyInteger);
+  QInputMethodEvent compose;
+  compose.setCommitString(QStringLiteral("-1a2-"));
+  QApplication::sendEvent(field_, &compose);
+  EXPECT_EQ(field_->text(), QStringLiteral("-12"));
 }
 
 }  // namespace
