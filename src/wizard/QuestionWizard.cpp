@@ -7,9 +7,16 @@
 #include "quiz/Quiz.h"
 #include "wizard/ProblemCountForm.h"
 #include "wizard/ProblemOptionsAddSubForm.h"
+#include "wizard/ProblemOptionsComparisonForm.h"
 #include "wizard/ProblemOptionsDivisionForm.h"
 #include "wizard/ProblemOptionsForm.h"
+#include "wizard/ProblemOptionsFractionsForm.h"
+#include "wizard/ProblemOptionsGraphForm.h"
+#include "wizard/ProblemOptionsMoneyForm.h"
 #include "wizard/ProblemOptionsMultiplicationForm.h"
+#include "wizard/ProblemOptionsRoundingForm.h"
+#include "wizard/ProblemOptionsTableDataForm.h"
+#include "wizard/ProblemOptionsTimeForm.h"
 #include "wizard/ProblemTypeForm.h"
 #include "wizard/WizardMessages.h"
 #include "wizard/WizardResult.h"
@@ -28,6 +35,13 @@ TQuestionWizard::TQuestionWizard(TPgmSettings& settings, QWidget* parent) : sett
   Register(ptSubtraction, addSub);
   Register(ptMultiplication, new TProblemOptionsMultiplicationForm(settings, parent));
   Register(ptDivision, new TProblemOptionsDivisionForm(settings, parent));
+  Register(ptComparison, new TProblemOptionsComparisonForm(settings, parent));
+  Register(ptMoney, new TProblemOptionsMoneyForm(settings, parent));
+  Register(ptFractions, new TProblemOptionsFractionsForm(settings, parent));
+  Register(ptTime, new TProblemOptionsTimeForm(settings, parent));
+  Register(ptRounding, new TProblemOptionsRoundingForm(settings, parent));
+  Register(ptTables, new TProblemOptionsTableDataForm(settings, parent));
+  Register(ptGraphs, new TProblemOptionsGraphForm(settings, parent));
 }
 
 TQuestionWizard::~TQuestionWizard() {

@@ -5,6 +5,13 @@
 #include "generate/Random.h"
 #include "quiz/ProblemType.h"
 #include "wizard/ProblemOptionsComparisonForm.h"
+#include "wizard/ProblemOptionsFractionsForm.h"
+#include "wizard/ProblemOptionsGraphForm.h"
+#include "wizard/ProblemOptionsMoneyForm.h"
+#include "wizard/ProblemOptionsRoundingForm.h"
+#include "wizard/ProblemOptionsTableDataForm.h"
+#include "wizard/ProblemOptionsTimeForm.h"
+#include "wizard/QuestionWizard.h"
 #include "wizard/WizardResult.h"
 #include "wizard/lfComboBox.h"
 #include "wizard/lfRadioButton.h"
@@ -103,6 +110,30 @@ TEST_F(ComparisonFormTest, RedrawFitsInAFrame) {
   form.LoadSettings();
   test::ChooseItem(form.cmbFirstTermType, 2);
   test::ExpectWithinFrame("comparison example", test::MedianMilliseconds([&] { form.UpdateExample(); }));
+}
+
+// The wizard's step 2 for each of these types is its dialog, and each
+// dialog reads and writes its own section.
+TEST_F(ComparisonFormTest, TheWizardOffersTheDialogOfEachType) {
+  TQuestionWizard wizard(*settings_, nullptr);
+  const auto section = [&](std::uint8_t type) {
+    TProblemOptionsForm* dialog = wizard.OptionsForm(type);
+    return dialog == nullptr ? std::string("(none)") : dialog->SectionName();
+  };
+  EXPECT_NE(dynamic_cast<TProblemOptionsComparisonForm*>(wizard.OptionsForm(ptComparison)), nullptr);
+  EXPECT_NE(dynamic_cast<TProblemOptionsMoneyForm*>(wizard.OptionsForm(ptMoney)), nullptr);
+  EXPECT_NE(dynamic_cast<TProblemOptionsFractionsForm*>(wizard.OptionsForm(ptFractions)), nullptr);
+  EXPECT_NE(dynamic_cast<TProblemOptionsTimeForm*>(wizard.OptionsForm(ptTime)), nullptr);
+  EXPECT_NE(dynamic_cast<TProblemOptionsRoundingForm*>(wizard.OptionsForm(ptRounding)), nullptr);
+  EXPECT_NE(dynamic_cast<TProblemOptionsTableDataForm*>(wizard.OptionsForm(ptTables)), nullptr);
+  EXPECT_NE(dynamic_cast<TProblemOptionsGraphForm*>(wizard.OptionsForm(ptGraphs)), nullptr);
+  EXPECT_EQ(section(ptComparison), "CompareSettings");
+  EXPECT_EQ(section(ptMoney), "MoneySettings");
+  EXPECT_EQ(section(ptFractions), "FractionSettings");
+  EXPECT_EQ(section(ptTime), "TimeSettings");
+  EXPECT_EQ(section(ptRounding), "RoundingSettings");
+  EXPECT_EQ(section(ptTables), "TableDataSettings");
+  EXPECT_EQ(section(ptGraphs), "GraphSettings");
 }
 
 }  // namespace
