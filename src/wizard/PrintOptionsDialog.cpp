@@ -89,6 +89,10 @@ void TOKRightDlg::Prepare() {
   printerName_ = cmbPrinters->currentText();
   copiesRefused_ = false;
   lblCopiesRefused->hide();
+  // Each showing starts as the first did, wherever the last one left the
+  // focus (a focused button is the default one while it has the focus).
+  BitBtn1->setDefault(true);
+  cmbPrinters->setFocus(Qt::OtherFocusReason);
 }
 
 void TOKRightDlg::SetCopies(int n) {

@@ -30,7 +30,9 @@ public:
   explicit TOKRightDlg(QWidget* parent = nullptr);
 
   // The printer list becomes the printers' names with the current printer
-  // selected (TPrinters); one copy, no answer key.
+  // selected (TPrinters); one copy, no answer key; the focus on the list and
+  // OK the default button. Does not re-read the system's printers: the
+  // indexes stay those of TPrinters as the caller knows them.
   void Prepare();
 
   // Copies = n, or 1 when n is negative (0 stays 0); the field shows it and

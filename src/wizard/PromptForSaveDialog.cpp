@@ -10,7 +10,7 @@ TPromptForSave::TPromptForSave(QWidget* parent)
   cmdYes = AddButton(QStringLiteral("  Yes"), QStyle::SP_DialogYesButton, Yes);
   cmdNo = AddButton(QStringLiteral("    No"), QStyle::SP_DialogNoButton, No);
   cmdCancel = AddButton(QStringLiteral(" Cancel"), QStyle::SP_DialogCancelButton, Cancel);
-  cmdYes->setDefault(true);
+  SetDefaultButton(cmdYes);
   FinishLayout();
 }
 

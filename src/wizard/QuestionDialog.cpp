@@ -37,6 +37,21 @@ QPushButton* TQuestionDialog::AddButton(const QString& text, QStyle::StandardPix
   return button;
 }
 
+void TQuestionDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // (A button that had the focus is still the default one now, so the
+  // dialog's own choice is kept apart.)
+  QPushButton* start = defaultButton_ != nullptr ? defaultButton_ : buttons_.value(0);
+  if (start == nullptr) return;
+  start->setDefault(true);
+  start->setFocus(Qt::OtherFocusReason);
+}
+
+void TQuestionDialog::SetDefaultButton(QPushButton* button) {
+  defaultButton_ = button;
+  button->setDefault(true);
+}
+
 void TQuestionDialog::FinishLayout() {
   const int rowWidth = static_cast<int>(buttons_.size()) * (kButtonWidth + kButtonGap) - kButtonGap;
   const int textRight = std::max(lfLabel1->geometry().right(), lfLabel2->geometry().right()) + 1;

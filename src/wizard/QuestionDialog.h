@@ -26,12 +26,20 @@ protected:
   // A button of the bottom row, left to right in the order of the calls;
   // clicking it ends the dialog with `result`.
   QPushButton* AddButton(const QString& text, QStyle::StandardPixmap picture, int result);
+  // The button Enter presses when the dialog opens.
+  void SetDefaultButton(QPushButton* button);
   // Places the buttons and fixes the dialog's size; call after the last
   // AddButton.
   void FinishLayout();
 
+  // Every showing starts on the default button (else the first one), not on
+  // the button the focus was left on last time, so Enter always gives the
+  // same answer.
+  void showEvent(QShowEvent* event) override;
+
 private:
   QList<QPushButton*> buttons_;
+  QPushButton* defaultButton_ = nullptr;
 };
 
 }  // namespace sumcraft

@@ -42,13 +42,15 @@ TEST(PromptForSaveTest, AnswersYesNoOrCancel) {
   EXPECT_EQ(ExecWith(prompt, [&] { prompt.cmdCancel->click(); }), TPromptForSave::Cancel);
   EXPECT_EQ(ExecWith(prompt, [&] { PressKey(prompt, Qt::Key_Escape); }), TPromptForSave::Cancel);
   EXPECT_EQ(ExecWith(prompt, [&] { prompt.close(); }), TPromptForSave::Cancel);
-  // Used again, Enter still means the default answer.
+  // Enter means the default answer, also after the last use left the focus
+  // on another button.
   EXPECT_EQ(ExecWith(prompt,
                      [&] {
-                       prompt.cmdYes->setFocus();
-                       PressKey(prompt, Qt::Key_Return);
+                       prompt.cmdNo->setFocus();
+                       PressKey(prompt, Qt::Key_Space);
                      }),
-            TPromptForSave::Yes);
+            TPromptForSave::No);
+  EXPECT_EQ(ExecWith(prompt, [&] { PressKey(prompt, Qt::Key_Return); }), TPromptForSave::Yes);
 }
 
 TEST(PromptForSaveTest, TheDialogIsLargeEnoughForItsTextsAndButtons) {
