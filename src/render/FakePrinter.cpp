@@ -23,13 +23,15 @@ void TFakePrinter::StartPage() {
   page_ = QImage(std::max(1, Nearest(printW_ * scale_)), std::max(1, Nearest(printH_ * scale_)),
                  QImage::Format_RGB32);
   page_.fill(Qt::white);
-  painter_ = std::make_unique<QPainter>(&page_);
+  // One painter object for the whole job: the painter BeginDoc returned
+  // must stay valid across NewPage.
+  if (!painter_) painter_ = std::make_unique<QPainter>();
+  painter_->begin(&page_);
   painter_->scale(static_cast<double>(page_.width()) / printW_, static_cast<double>(page_.height()) / printH_);
 }
 
 void TFakePrinter::FinishPage() {
   painter_->end();
-  painter_.reset();
   jobs_.back().Pages.push_back(page_);
   page_ = QImage();
 }
@@ -54,12 +56,14 @@ void TFakePrinter::NewPage() {
 void TFakePrinter::EndDoc() {
   if (!IsPrinting()) return;
   FinishPage();
+  painter_.reset();
   jobs_.back().Ended = true;
 }
 
 void TFakePrinter::Abort() {
   if (!IsPrinting()) return;
   FinishPage();
+  painter_.reset();
   jobs_.back().Aborted = true;
 }
 
