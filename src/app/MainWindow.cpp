@@ -1,0 +1,383 @@
+// The main window: creation, the page view (zoom, pages, selection and its
+// frame, the welcome page) and RefreshView.
+#include "app/MainWindow.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+#include <algorithm>
+
+#include "app/DataFolders.h"
+#include "app/PageView.h"
+#include "app/UserPrompts.h"
+#include "app/WelcomePage.h"
+#include "render/Fonts.h"
+#include "render/Layout.h"
+#include "render/MetaReport.h"
+#include "render/Printers.h"
+#include "render/Rounding.h"
+#include "wizard/PrinterRequiredDialog.h"
+#include "wizard/PromptForSaveDialog.h"
+#include "wizard/ProgramIcons.h"
+#include "wizard/ProgramVersion.h"
+
+namespace sumcraft {
+
+TMainWindow::TMainWindow(const TMainWindowSetup& setup, QWidget* parent)
+    : QMainWindow(parent), settings_(setup.Settings) {
+  if (setup.Prompts) {
+    prompts_ = setup.Prompts;
+  } else {
+    ownedPrompts_ = std::make_unique<TUserPrompts>();
+    prompts_ = ownedPrompts_.get();
+  }
+  startingUp_ = true;
+  setWindowIcon(ProgramIcon());
+  // The dialogs' "Tahoma" must exist before any window uses it.
+  EnsureBundledFonts();
+
+  const int printers = setup.PrinterCount ? setup.PrinterCount() : TPrinters::Instance().Count();
+  if (printers <= 0) {
+    // Everything is measured on a printer: without one there is nothing
+    // this window can show.
+    TPrinterRequiredDialog dialog(this);
+    prompts_->Exec(dialog);
+    QTimer::singleShot(0, this, &QWidget::close);
+    return;
+  }
+
+  exiting_ = false;
+  setWindowTitle(QStringLiteral("Sumcraft ") + ShortVersionText());
+  workingSet_ = std::make_unique<TQuestionSet>();
+  currentPage_ = 1;
+  selectedSet_ = -1;
+
+  CreateActions();
+  CreateMenusAndToolBar();
+  CreateCentralArea();
+  ConnectControls();
+  statusBar();
+
+  ResetQuiz();
+  quizFolder_ = setup.QuizFolder.isEmpty() ? QuizFolder() : setup.QuizFolder;
+
+  // The window opens at its classic size; it may be resized, and the page
+  // view grows with it.
+  setMinimumSize(720, 520);
+  resize(kDefaultWidth, kDefaultHeight + menuBar()->sizeHint().height() + ToolBar1->sizeHint().height() +
+                            statusBar()->sizeHint().height());
+  if (QLayout* frame = layout()) frame->activate();
+
+  SetPictureSize(QSize(kStartPictureWidth, kStartPictureHeight));
+  FitWidth();
+  ShowBlankPage();
+  ShowWelcomePage();
+  zoomPercent_ = ZoomPercentOf(PictureSize().width(), Paper(), ScreenDpiX());
+  cmbZoomPct->setEditText(QStringLiteral("%1 %").arg(zoomPercent_));
+
+  CreateDialogs();
+  created_ = true;
+}
+
+TMainWindow::~TMainWindow() = default;
+
+// ---------------------------------------------------------------------------
+// Screen and picture
+
+void TMainWindow::SetScreenDpi(double x, double y) {
+  screenDpiX_ = x;
+  screenDpiY_ = y;
+}
+
+double TMainWindow::ScreenDpiX() const { return screenDpiX_ > 0 ? screenDpiX_ : logicalDpiX(); }
+double TMainWindow::ScreenDpiY() const { return screenDpiY_ > 0 ? screenDpiY_ : logicalDpiY(); }
+
+double TMainWindow::PixelRatio() const {
+  const double ratio = devicePixelRatioF();
+  return ratio > 0 ? ratio : 1.0;
+}
+
+QSize TMainWindow::PictureSize() const { return ScrollBox2 ? ScrollBox2->PictureSize() : QSize(); }
+
+QSize TMainWindow::DevicePictureSize() const {
+  const QSize size = PictureSize();
+  const double ratio = PixelRatio();
+  return {std::max(1, Nearest(size.width() * ratio)), std::max(1, Nearest(size.height() * ratio))};
+}
+
+const QImage& TMainWindow::PictureImage() const { return ScrollBox2->Picture()->Image(); }
+
+void TMainWindow::SetPictureSize(QSize size) { ScrollBox2->SetPictureSize(BoundedPictureSize(size)); }
+
+void TMainWindow::SetPictureImage(QImage image) {
+  image.setDevicePixelRatio(PixelRatio());
+  ScrollBox2->Picture()->SetImage(std::move(image));
+}
+
+TPaperMeasure TMainWindow::Paper() const {
+  const TPrinterDevice& printer = QuizPages(*quiz_).Printer();
+  return {printer.PhysicalWidth(), printer.PhysicalHeight(), printer.ResolutionX(), printer.ResolutionY()};
+}
+
+// ---------------------------------------------------------------------------
+// Refreshing
+
+void TMainWindow::LayOutQuiz() {
+  ++layoutSerial_;
+  Layout(*quiz_, false);
+}
+
+void TMainWindow::RefreshView() {
+  ScrollBox2->PlacePicture();
+
+  pageCount_ = QuizPages(*quiz_).PageCount();
+  lblPageCount->setText(QString::number(pageCount_));
+  lblQuestionCount->setText(QString::number(quiz_->QuestionCount()));
+
+  if (currentPage_ > pageCount_) SetCurrentPage(pageCount_);
+  const int lastSet = static_cast<int>(quiz_->Sets.Count()) - 1;
+  if (selectedSet_ > lastSet) selectedSet_ = lastSet;
+
+  if (quiz_->Sets.Count() > 0 || quiz_->Modified) DrawPage();
+  else ShowWelcomePage();
+
+  ShowFileName();
+  zoomPercent_ = ZoomPercentOf(PictureSize().width(), Paper(), ScreenDpiX());
+  ShowZoomPercent();
+}
+
+void TMainWindow::DrawPage() {
+  QImage image = pageCache_.Page(*quiz_, layoutSerial_, currentPage_, DevicePictureSize());
+  showingWelcome_ = false;
+  const std::optional<TFrameCorners> corners = FrameCorners();
+  double horizontal = 0, vertical = 0;
+  if (!corners || !FrameScales(horizontal, vertical)) {
+    SetPictureImage(std::move(image));
+    return;
+  }
+  const double ratio = PixelRatio();
+  TMetaReport::DrawSelectionFrame(corners->Left, corners->Top, corners->Right, corners->Bottom, image,
+                                  vertical * ratio, horizontal * ratio);
+  SetPictureImage(std::move(image));
+  ScrollBox2->ScrollForFrameBottom(Nearest(corners->Bottom * vertical));
+}
+
+bool TMainWindow::FrameScales(double& horizontal, double& vertical) const {
+  const TMetaReport& pages = QuizPages(*quiz_);
+  const QSize paper = pages.PhysicalPageSize();
+  const int across = paper.width() - 2 * pages.OffsetX();
+  const int down = paper.height() - 2 * pages.OffsetY();
+  if (across <= 0 || down <= 0) return false;
+  horizontal = static_cast<double>(PictureSize().width()) / across;
+  vertical = static_cast<double>(PictureSize().height()) / down;
+  return true;
+}
+
+std::optional<TMainWindow::TFrameCorners> TMainWindow::FrameCorners() const {
+  if (selectedSet_ < 0 || selectedSet_ >= static_cast<int>(quiz_->Sets.Count())) return std::nullopt;
+  const TQuestionSet& set = quiz_->Sets.Item(static_cast<std::size_t>(selectedSet_));
+  if (currentPage_ < set.FirstPage || currentPage_ > set.LastPage) return std::nullopt;
+  const TMetaReport& pages = QuizPages(*quiz_);
+  // The margins around the set come from the letter "H" of the picture's
+  // font: the dialogs' "Tahoma" at 8 points on the screen.
+  const TFontMetrics& font = TFontMetrics::Get(TBundledFace::UI, FontPixelSize(8, Nearest(ScreenDpiY())), false);
+  const int w = font.Width("H");
+  const int h = font.Height();
+  TFrameCorners c;
+  c.Left = set.StartX - 2 * w;
+  c.Right = set.EndX + 2 * w;
+  c.Top = (currentPage_ == set.FirstPage ? set.StartY : pages.Top()) - h;
+  c.Bottom = currentPage_ == set.LastPage ? set.EndY : pages.Bottom() - 2 * pages.OffsetY();
+  return c;
+}
+
+QRect TMainWindow::SelectionFrame() const {
+  const std::optional<TFrameCorners> c = FrameCorners();
+  double horizontal = 0, vertical = 0;
+  if (!c || !FrameScales(horizontal, vertical)) return {};
+  return QRect(QPoint(Nearest(c->Left * horizontal), Nearest(c->Top * vertical)),
+               QPoint(Nearest(c->Right * horizontal), Nearest(c->Bottom * vertical)));
+}
+
+void TMainWindow::ShowBlankPage() {
+  QImage image(DevicePictureSize(), QImage::Format_RGB32);
+  DrawBlankPage(image, PixelRatio());
+  SetPictureImage(std::move(image));
+}
+
+void TMainWindow::ShowWelcomePage() {
+  QImage image(DevicePictureSize(), QImage::Format_RGB32);
+  DrawWelcomePage(image, Nearest(ScreenDpiY()), PixelRatio());
+  SetPictureImage(std::move(image));
+  showingWelcome_ = true;
+}
+
+void TMainWindow::ShowFileName() { lblQuizFilename->setText(QuizFileNameText()); }
+
+QString TMainWindow::QuizFileNameText() const {
+  const QString name =
+      quiz_->FileName.empty() ? QStringLiteral("<new quiz>") : QDir::toNativeSeparators(QuizPathText(quiz_->FileName));
+  return quiz_->Modified ? QStringLiteral("* ") + name : name;
+}
+
+// ---------------------------------------------------------------------------
+// Pages and selection
+
+void TMainWindow::SetCurrentPage(int n) {
+  if (n >= 1) currentPage_ = std::min(n, pageCount_);
+  if (currentPage_ < 1) currentPage_ = 1;
+  lblCurrentPage->setText(QString::number(currentPage_));
+}
+
+void TMainWindow::SelectSet(int index) {
+  selectedSet_ = index;
+  if (!showingWelcome_) DrawPage();
+}
+
+void TMainWindow::SelectSetAt(QPoint position) {
+  double horizontal = 0, vertical = 0;
+  if (!FrameScales(horizontal, vertical) || vertical <= 0) return;
+  const int pageY = Nearest(position.y() / vertical);
+  selectedSet_ = SetAtPosition(*quiz_, pageY, currentPage_, selectedSet_);
+}
+
+void TMainWindow::PictureReleased(QPoint position) {
+  Guarded(TFailedAction::Other, [&] {
+    SelectSetAt(position);
+    RefreshView();
+  });
+}
+
+void TMainWindow::PreviousPageCommand() {
+  Guarded(TFailedAction::Other, [&] {
+    SetCurrentPage(currentPage_ - 1);
+    RefreshView();
+  });
+}
+
+void TMainWindow::NextPageCommand() {
+  Guarded(TFailedAction::Other, [&] {
+    SetCurrentPage(currentPage_ + 1);
+    RefreshView();
+  });
+}
+
+// ---------------------------------------------------------------------------
+// Zoom
+
+void TMainWindow::SetZoom(int percent) {
+  fitOnResize_ = false;
+  SetPictureSize(PictureSizeForZoom(percent, Paper(), ScreenDpiX(), ScreenDpiY()));
+  RefreshView();
+}
+
+void TMainWindow::FitWidth() { SetPictureSize(FitWidthSize(PictureSize(), ScrollBox2->BoxWidth())); }
+
+void TMainWindow::FitPage() {
+  fitOnResize_ = false;
+  SetPictureSize(FitPageSize(PictureSize(), ScrollBox2->BoxHeight()));
+  RefreshView();
+}
+
+void TMainWindow::ZoomInCommand() {
+  Guarded(TFailedAction::Other, [&] { SetZoom(ZoomInPercent(zoomPercent_, ZoomEntries())); });
+}
+
+void TMainWindow::ZoomOutCommand() {
+  Guarded(TFailedAction::Other, [&] { SetZoom(ZoomOutPercent(zoomPercent_, ZoomEntries())); });
+}
+
+void TMainWindow::cmbZoomPctClick(int index) {
+  Guarded(TFailedAction::Other, [&] {
+    const QString entry = cmbZoomPct->itemText(index);
+    fitOnResize_ = false;
+    if (entry == kFitWidthEntry) FitWidth();
+    else if (entry == kFitPageEntry) FitPage();
+    else SetZoom(EntryPercent(entry, zoomPercent_));
+    RefreshView();
+  });
+}
+
+void TMainWindow::cmbZoomPctTyped() {
+  const QString text = cmbZoomPct->currentText();
+  if (ZoomEntries().contains(text)) return;  // the list's own entries come as a choice
+  Guarded(TFailedAction::Other, [&] {
+    if (const std::optional<int> percent = TypedZoomPercent(text)) SetZoom(*percent);
+    else ShowZoomPercent();
+  });
+}
+
+void TMainWindow::ShowZoomPercent() { tmrZoom->start(); }
+
+void TMainWindow::tmrZoomTimer() {
+  tmrZoom->stop();
+  cmbZoomPct->setEditText(QStringLiteral("%1 %").arg(zoomPercent_));
+  if (!startingUp_) ScrollBox2->setFocus(Qt::OtherFocusReason);
+}
+
+void TMainWindow::PageViewResized() {
+  // While the window is still being placed, its size may change (a small
+  // screen, a tiling desktop): the first page then fits the final width.
+  // Once the user is at work (the window was active, or a zoom chosen) a
+  // new size only centres the picture again.
+  if (!fitOnResize_ || !created_) return;
+  Guarded(TFailedAction::Other, [&] {
+    FitWidth();
+    if (showingWelcome_) ShowWelcomePage();
+    else RefreshView();
+    zoomPercent_ = ZoomPercentOf(PictureSize().width(), Paper(), ScreenDpiX());
+    ShowZoomPercent();
+  });
+}
+
+// ---------------------------------------------------------------------------
+// Window events
+
+void TMainWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+    startingUp_ = false;
+    fitOnResize_ = false;
+  }
+  QMainWindow::changeEvent(event);
+}
+
+void TMainWindow::closeEvent(QCloseEvent* event) {
+  if (!created_ || !quiz_ || !quiz_->Modified || exiting_) {
+    event->accept();
+    return;
+  }
+  bool allow = false;
+  Guarded(TFailedAction::Other, [&] {
+    const int answer = prompts_->Exec(*promptForSave_);
+    if (answer == TPromptForSave::Yes) allow = SaveQuiz();
+    else allow = answer == TPromptForSave::No;
+  });
+  if (allow) event->accept();
+  else event->ignore();
+}
+
+// ---------------------------------------------------------------------------
+// Errors
+
+void TMainWindow::Guarded(TFailedAction action, const std::function<void()>& command) {
+  try {
+    command();
+  } catch (const std::exception& error) {
+    ShowFailure(action, error);
+  }
+}
+
+void TMainWindow::ShowFailure(TFailedAction action, const std::exception& error) {
+  prompts_->Message(this, TMessageKind::Error, FailureTitle(action), FailureMessage(action, error));
+}
+
+}  // namespace sumcraft

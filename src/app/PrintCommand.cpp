@@ -1,0 +1,106 @@
+// The Print command: the print options dialog, then the copies and the
+// answer key on the chosen printer, then the screen's layout again.
+#include <QDir>
+#include <QFileInfo>
+#include <QStatusBar>
+
+#include "app/MainWindow.h"
+#include "app/UserPrompts.h"
+#include "render/CodePage1252.h"
+#include "render/PrintQuiz.h"
+#include "render/Printers.h"
+#include "wizard/PrintOptionsDialog.h"
+
+namespace sumcraft {
+
+namespace {
+
+QString PrintedText(const TPrintReport& report) {
+  int copies = 0;
+  bool key = false;
+  for (const TPrintedJob& job : report.Jobs) {
+    if (job.Job.Kind == TPrintJob::TKind::AnswerKey) key = true;
+    else ++copies;
+  }
+  QString text = copies == 1 ? QStringLiteral("1 copy") : QStringLiteral("%1 copies").arg(copies);
+  if (key) text += QStringLiteral(" and the answer key");
+  return text;
+}
+
+}  // namespace
+
+QString TMainWindow::PdfFileFor() const {
+  if (!lastPdfName_.isEmpty()) return lastPdfName_;
+  QString base;
+  if (!quiz_->FileName.empty()) base = QFileInfo(QuizPathText(quiz_->FileName)).completeBaseName();
+  else base = CleanFileName(FromCp1252(quiz_->QuizTitle)).trimmed();
+  if (base.isEmpty()) base = QStringLiteral("Quiz");
+  return QDir(quizFolder_).filePath(base + QStringLiteral(".pdf"));
+}
+
+void TMainWindow::PrintCommand() {
+  Guarded(TFailedAction::Print, [&] {
+    TPrinters& printers = TPrinters::Instance();
+    const int remembered = printers.PrinterIndex();
+    try {
+      printOptions_->Prepare();
+      if (prompts_->Exec(*printOptions_) == QDialog::Accepted) {
+        printSettings_.Copies = printOptions_->Copies();
+        printSettings_.PrintKey = printOptions_->PrintKey();
+        printSettings_.PrinterIndex = printOptions_->PrinterIndex();
+        printSettings_.PrinterName = printOptions_->PrinterName();
+
+        const int index = printSettings_.PrinterIndex;
+        TPrinterDevice& printer = index >= 0 && index < printers.Count() ? printers.Item(index) : printers.Current();
+        if (printer.IsPrinting()) printer.Abort();
+
+        TPrintOptions options;
+        options.Copies = printSettings_.Copies;
+        options.PrintKey = printSettings_.PrintKey;
+        options.Printer = &printer;
+        // The screen's layout is restored below, after a failure too.
+        options.RestoreLayout = false;
+        bool go = true;
+        QString pdfName;
+        if (&printer == &printers.Pdf() && (options.Copies > 0 || options.PrintKey)) {
+          TFileDialogSpec spec;
+          spec.Title = QStringLiteral("Save the printed quiz as PDF:");
+          spec.Filter = QStringLiteral("PDF files (*.pdf)");
+          spec.DefaultSuffix = QStringLiteral("pdf");
+          spec.Folder = quizFolder_;
+          spec.FileName = PdfFileFor();
+          pdfName = prompts_->SaveFileName(this, spec);
+          go = !pdfName.isEmpty();
+          if (go) {
+            lastPdfName_ = pdfName;
+            options.BeforeJob = PdfJobFiles(pdfName);
+          }
+        }
+        if (go) {
+          const TPrintReport report = PrintQuiz(*quiz_, options);
+          QString done = QStringLiteral("Printed %1 on %2.").arg(PrintedText(report), printSettings_.PrinterName);
+          if (!pdfName.isEmpty()) {
+            QStringList files;
+            for (const TPrintedJob& job : report.Jobs)
+              files << QDir::toNativeSeparators(PdfJobFileName(pdfName, job.Job));
+            done = QStringLiteral("Saved %1 as PDF: %2").arg(PrintedText(report), files.join(QStringLiteral(", ")));
+          }
+          statusBar()->showMessage(done, 15000);
+        }
+        printSettings_.PrinterIndex = -1;
+      }
+    } catch (...) {
+      // Whatever happened, the screen goes back to the answer-free pages of
+      // the selected printer.
+      printers.SetPrinterIndex(remembered);
+      LayOutQuiz();
+      RefreshView();
+      throw;
+    }
+    printers.SetPrinterIndex(remembered);
+    LayOutQuiz();
+    RefreshView();
+  });
+}
+
+}  // namespace sumcraft

@@ -1,0 +1,72 @@
+// Takes the screenshots of the README from the program's own main window:
+// the welcome page, and a multi-page sample quiz with its second set
+// selected. Runs on the offscreen platform with a temporary home folder, so
+// it needs no display and leaves the user's folders alone.
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+
+#include "app/MainWindow.h"
+#include "app/PageView.h"
+#include "generate/Random.h"
+#include "render/Fonts.h"
+#include "render/MetaReport.h"
+#include "render/Layout.h"
+
+namespace {
+
+bool Save(QWidget& window, const QString& folder, const QString& name) {
+  QTest::qWait(50);  // the zoom shows after a short timer
+  const QString path = QDir(folder).filePath(name);
+  if (!window.grab().save(path)) {
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+  }
+  std::printf("%s\n", qPrintable(path));
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "Usage: sumcraft-screenshots FOLDER\n");
+    return 2;
+  }
+  QTemporaryDir home;
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  qputenv("HOME", home.path().toLocal8Bit());
+  qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
+  qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit());
+  QApplication::setStyle(QStringLiteral("Fusion"));
+  QApplication app(argc, argv);
+  const QString folder = QString::fromLocal8Bit(argv[1]);
+  QDir().mkpath(folder);
+
+  using namespace sumcraft;
+  SetRandomState(20240601);
+  TMainWindowSetup setup;
+  setup.QuizFolder = home.path();
+  TMainWindow window(setup);
+  window.SetScreenDpi(96, 96);
+  window.show();
+  window.activateWindow();
+  QApplication::processEvents();
+  window.FitWidth();
+  window.RefreshView();
+  bool ok = Save(window, folder, QStringLiteral("welcome.png"));
+
+  if (!window.OpenQuizFile(QStringLiteral(SUMCRAFT_SAMPLES "/Times tables 2-5-10.qiz"))) return 1;
+  // Click into the second set, as a teacher would.
+  const TQuestionSet& second = window.Quiz().Sets.Item(1);
+  window.SetCurrentPage(second.FirstPage);
+  window.RefreshView();
+  double scale = static_cast<double>(window.PictureSize().height()) /
+                 (QuizPages(window.Quiz()).PhysicalPageSize().height() - 2 * QuizPages(window.Quiz()).OffsetY());
+  const QPoint inSet(window.PictureSize().width() / 2, static_cast<int>((second.StartY + 40) * scale));
+  QTest::mouseClick(window.ScrollBox2->Picture(), Qt::LeftButton, {}, inSet);
+  ok = Save(window, folder, QStringLiteral("quiz.png")) && ok;
+  return ok ? 0 : 1;
+}

@@ -1,0 +1,150 @@
+// The Print command: the options dialog, the jobs on the chosen printer,
+// "Save as PDF" with its file dialog, and the screen's layout afterwards.
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QToolBar>
+
+#include "MainWindowFixture.h"
+#include "render/PrintQuiz.h"
+#include "wizard/PrintOptionsDialog.h"
+
+namespace sumcraft::test {
+namespace {
+
+class PrintCommand : public MainWindowTest {
+protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    // A second printer, different from the selected one.
+    auto office = std::make_unique<TFakePrinter>();
+    office->SetName(QStringLiteral("Office printer"));
+    office->SetResolution(600, 600);
+    office->SetPhysicalSize(5100, 6600);
+    office->SetPrintableArea(100, 100, 4900, 6400);
+    office_ = &static_cast<TFakePrinter&>(TPrinters::Instance().Install(std::move(office), false));
+  }
+  void TearDown() override {
+    window_.reset();
+    TPrinters::Instance().Uninstall(office_);
+    MainWindowTest::TearDown();
+  }
+
+  // Answers the print options dialog as a user would: picks the printer,
+  // types the copies, ticks the key, presses OK (or Cancel).
+  void AnswerPrintDialog(const QString& printer, int copies, bool key, bool ok = true) {
+    prompts_.OnExec = [=, this](QDialog& dialog) {
+      auto* options = qobject_cast<TOKRightDlg*>(&dialog);
+      if (!options) return int(QDialog::Rejected);
+      dialog.show();
+      ++dialogsShown_;
+      EXPECT_EQ(options->Copies(), 1);  // fresh every time
+      EXPECT_FALSE(options->chkTeachersKey->isChecked());
+      const int index = options->cmbPrinters->findText(printer);
+      EXPECT_GE(index, 0) << printer.toStdString();
+      options->cmbPrinters->setCurrentIndex(index);
+      options->cmbPrinters->activated(index);
+      options->SetCopies(copies);
+      if (key) QTest::mouseClick(options->chkTeachersKey, Qt::LeftButton);
+      QTest::mouseClick(ok ? options->BitBtn1 : options->BitBtn2, Qt::LeftButton);
+      return dialog.result();
+    };
+  }
+
+  TFakePrinter* office_ = nullptr;
+  int dialogsShown_ = 0;
+};
+
+TEST_F(PrintCommand, CopiesThenTheKeyOnTheChosenPrinter) {
+  AddSet(150);
+  const int pages = W().PageCount();
+  AnswerPrintDialog(QStringLiteral("Office printer"), 3, true);
+  QTest::mouseClick(W().ToolBar1->widgetForAction(W().actPrint), Qt::LeftButton);
+  ASSERT_EQ(dialogsShown_, 1);
+  ASSERT_EQ(office_->JobCount(), 4);
+  EXPECT_EQ(printer_->JobCount(), 0);
+  for (const TFakePrintJob& job : office_->Jobs()) {
+    EXPECT_TRUE(job.Ended);
+    EXPECT_FALSE(job.Aborted);
+  }
+  // Laid out on the office printer's paper: the page count may differ from
+  // the screen's, but every job holds all pages of its layout.
+  const int printed = static_cast<int>(office_->Jobs()[0].Pages.size());
+  EXPECT_GE(printed, 1);
+  EXPECT_EQ(office_->TotalPages(), 4 * printed);
+  EXPECT_EQ(W().PrintSettings().Copies, 3);
+  EXPECT_TRUE(W().PrintSettings().PrintKey);
+  EXPECT_EQ(W().PrintSettings().PrinterName, QStringLiteral("Office printer"));
+  EXPECT_EQ(W().PrintSettings().PrinterIndex, -1);
+
+  // The screen is the selected printer's answer-free layout again.
+  EXPECT_EQ(&QuizPages(Q()).Printer(), static_cast<TPrinterDevice*>(printer_));
+  EXPECT_EQ(QuizPages(Q()).ResolutionX(), 300);
+  EXPECT_EQ(W().PageCount(), pages);
+  EXPECT_EQ(&CurrentPrinter(), static_cast<TPrinterDevice*>(printer_));
+}
+
+TEST_F(PrintCommand, NoCopiesWithTheKeyPrintsTheKeyAlone) {
+  AddSet(10);
+  AnswerPrintDialog(QStringLiteral("Classroom printer"), 0, true);
+  W().PrintCommand();
+  ASSERT_EQ(printer_->JobCount(), 1);
+  EXPECT_EQ(W().PrintSettings().Copies, 0);
+}
+
+TEST_F(PrintCommand, CancelPrintsNothingButLaysOutAgain) {
+  AddSet(10);
+  const std::uint64_t serial = W().LayoutSerial();
+  AnswerPrintDialog(QStringLiteral("Office printer"), 2, true, false);
+  W().PrintCommand();
+  EXPECT_EQ(office_->JobCount(), 0);
+  EXPECT_EQ(printer_->JobCount(), 0);
+  EXPECT_GT(W().LayoutSerial(), serial);
+  EXPECT_FALSE(W().cmdRedo->isEnabled());
+  EXPECT_TRUE(W().cmdUndo->isEnabled());  // from the add; printing takes no snapshot
+}
+
+TEST_F(PrintCommand, AFailingPrinterIsReportedAndTheScreenRestored) {
+  AddSet(10);
+  office_->SetFailBeginDoc(true);
+  AnswerPrintDialog(QStringLiteral("Office printer"), 2, false);
+  W().PrintCommand();
+  ASSERT_EQ(prompts_.Messages.size(), 1u);
+  EXPECT_EQ(prompts_.Messages[0].Kind, TMessageKind::Error);
+  EXPECT_EQ(&QuizPages(Q()).Printer(), static_cast<TPrinterDevice*>(printer_));
+  EXPECT_EQ(&CurrentPrinter(), static_cast<TPrinterDevice*>(printer_));
+}
+
+TEST_F(PrintCommand, SaveAsPdfAsksForTheFileAndWritesCopyAndKey) {
+  AddSet(10);
+  prompts_.SaveAnswers.push_back(FilePath("worksheet.pdf"));
+  AnswerPrintDialog(TPrinters::Instance().Pdf().Name(), 1, true);
+  W().PrintCommand();
+  ASSERT_EQ(prompts_.SaveAsked.size(), 1u);
+  EXPECT_EQ(prompts_.SaveAsked[0].DefaultSuffix, QStringLiteral("pdf"));
+  EXPECT_EQ(prompts_.SaveAsked[0].FileName, QDir(Folder()).filePath(QStringLiteral("Quiz.pdf")));
+  EXPECT_GT(QFileInfo(FilePath("worksheet.pdf")).size(), 1000);
+  EXPECT_GT(QFileInfo(FilePath("worksheet-key.pdf")).size(), 1000);
+  EXPECT_TRUE(prompts_.Messages.empty());
+
+  // Cancelling the file dialog prints nothing.
+  AnswerPrintDialog(TPrinters::Instance().Pdf().Name(), 1, false);
+  W().PrintCommand();
+  EXPECT_EQ(prompts_.SaveAsked.size(), 2u);
+  EXPECT_EQ(prompts_.SaveAsked[1].FileName, FilePath("worksheet.pdf"));  // the last name
+  EXPECT_FALSE(QFileInfo::exists(FilePath("worksheet-2.pdf")));
+}
+
+TEST_F(PrintCommand, WithoutPrintersTheWindowRefusesToStart) {
+  window_.reset();
+  TMainWindowSetup setup;
+  setup.Prompts = &prompts_;
+  setup.QuizFolder = Folder();
+  setup.PrinterCount = [] { return 0; };
+  TMainWindow refused(setup);
+  EXPECT_FALSE(refused.Created());
+  EXPECT_EQ(prompts_.CountShown("sumcraft::TPrinterRequiredDialog"), 1);
+}
+
+}  // namespace
+}  // namespace sumcraft::test
