@@ -64,12 +64,6 @@ TProblemOptionsTableDataForm::TProblemOptionsTableDataForm(TPgmSettings& setting
   constexpr int kRow0 = 278, kRowStep = 28, kBoxHeight = 24;
   txtCaptionHead = MakeTextBox(this, QRect(kNameX, kRow0, kNameWidth, kBoxHeight), kNameLength);
   txtDataHead = MakeTextBox(this, QRect(kDataX, kRow0, kDataWidth, kBoxHeight), kNameLength);
-  QFont headFont = txtCaptionHead->font();
-  headFont.setBold(true);
-  txtCaptionHead->setFont(headFont);
-  txtDataHead->setFont(headFont);
-  txtCaptionHead->setGeometry(kNameX, kRow0, kNameWidth, kBoxHeight);
-  txtDataHead->setGeometry(kDataX, kRow0, kDataWidth, kBoxHeight);
   for (int row = 0; row < 4; ++row) {
     const int y = kRow0 + (row + 1) * kRowStep;
     txtCaption[row] = MakeTextBox(this, QRect(kNameX, y, kNameWidth, kBoxHeight), kNameLength);

@@ -10,7 +10,7 @@ TProblemOptionsTimeForm::TProblemOptionsTimeForm(TPgmSettings& settings, QWidget
     : TProblemOptionsForm(settings, parent) {
   SetInstructions(QStringLiteral("Click on the radio buttons to pick smallest"),
                   QStringLiteral("time interval for clock."));
-  CreateExampleArea(QRect(440, 96, 345, 361), kExampleSize);
+  CreateExampleArea(QRect(440, 70, 345, 363), kExampleSize);
 
   lblNearest = MakeOptionsHeading(this, QStringLiteral("Tell time to nearest:"), 40, 96);
   optHour = MakeOptionsRadio(this, QStringLiteral("  hour"), 60, 126);

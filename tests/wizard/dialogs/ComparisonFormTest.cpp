@@ -2,6 +2,8 @@
 // and its CompareSettings section.
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 #include "generate/Random.h"
 #include "quiz/ProblemType.h"
 #include "wizard/ProblemOptionsComparisonForm.h"
@@ -134,6 +136,32 @@ TEST_F(ComparisonFormTest, TheWizardOffersTheDialogOfEachType) {
   EXPECT_EQ(section(ptRounding), "RoundingSettings");
   EXPECT_EQ(section(ptTables), "TableDataSettings");
   EXPECT_EQ(section(ptGraphs), "GraphSettings");
+
+  // Every control, the example area included, lies inside the window and
+  // clear of the buttons.
+  for (std::uint8_t type : {ptComparison, ptMoney, ptFractions, ptTime, ptRounding, ptTables, ptGraphs}) {
+    TProblemOptionsForm* dialog = wizard.OptionsForm(type);
+    const QRect buttons = dialog->cmdBack->geometry() | dialog->cmdCancel->geometry();
+    for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (child->isHidden() || child == dialog->cmdBack || child == dialog->cmdNext || child == dialog->cmdCancel)
+        continue;
+      EXPECT_TRUE(dialog->rect().contains(child->geometry())) << section(type) << " " << child->metaObject()->className();
+      EXPECT_FALSE(child->geometry().intersects(buttons)) << section(type) << " " << child->metaObject()->className();
+    }
+  }
+}
+
+TEST_F(ComparisonFormTest, Screenshot) {
+  const QString folder = qEnvironmentVariable("SUMCRAFT_SCREENSHOT_DIR");
+  if (folder.isEmpty()) GTEST_SKIP() << "SUMCRAFT_SCREENSHOT_DIR not set";
+  QDir().mkpath(folder);
+  WriteSettings("[CompareSettings]\nFirstTermType=2\nSecondTermType=2\nSymbolType=0\n");
+  form.LoadSettings();
+  SetRandomState(3);
+  form.show();
+  QApplication::processEvents();
+  EXPECT_TRUE(form.grab().save(folder + QStringLiteral("/wizard-comparison-options.png")));
+  form.hide();
 }
 
 }  // namespace

@@ -2,8 +2,10 @@
 // the example.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QPainter>
 
+#include "generate/Random.h"
 #include "quiz/ProblemType.h"
 #include "wizard/ProblemOptionsRoundingForm.h"
 #include "wizard/WizardResult.h"
@@ -108,6 +110,19 @@ TEST_F(RoundingFormTest, RedrawFitsInAFrame) {
   form.LoadSettings();
   test::ChooseItem(form.cmbFirstTermType, 4);
   test::ExpectWithinFrame("rounding example", test::MedianMilliseconds([&] { form.UpdateExample(); }));
+}
+
+TEST_F(RoundingFormTest, Screenshot) {
+  const QString folder = qEnvironmentVariable("SUMCRAFT_SCREENSHOT_DIR");
+  if (folder.isEmpty()) GTEST_SKIP() << "SUMCRAFT_SCREENSHOT_DIR not set";
+  QDir().mkpath(folder);
+  WriteSettings("[RoundingSettings]\nFirstTermType=3\nSecondTermType=3\n");
+  form.LoadSettings();
+  SetRandomState(8);
+  form.show();
+  QApplication::processEvents();
+  EXPECT_TRUE(form.grab().save(folder + QStringLiteral("/wizard-rounding-options.png")));
+  form.hide();
 }
 
 }  // namespace
