@@ -158,6 +158,7 @@ void TMainWindow::RefreshView() {
 void TMainWindow::DrawPage() {
   QImage image = pageCache_.Page(*quiz_, layoutSerial_, currentPage_, DevicePictureSize());
   showingWelcome_ = false;
+  tmrPrefetch->start();
   const std::optional<TFrameCorners> corners = FrameCorners();
   double horizontal = 0, vertical = 0;
   if (!corners || !FrameScales(horizontal, vertical)) {
@@ -169,6 +170,18 @@ void TMainWindow::DrawPage() {
                                   vertical * ratio, horizontal * ratio);
   SetPictureImage(std::move(image));
   ScrollBox2->ScrollForFrameBottom(Nearest(corners->Bottom * vertical));
+}
+
+void TMainWindow::PrefetchNeighbours() {
+  if (showingWelcome_) return;
+  const QSize size = DevicePictureSize();
+  for (int page : {currentPage_ + 1, currentPage_ - 1}) {
+    if (page < 1 || page > pageCount_ || pageCache_.Contains(layoutSerial_, page, size)) continue;
+    pageCache_.Page(*quiz_, layoutSerial_, page, size);
+    // One page per turn of the event loop keeps the window answering.
+    QTimer::singleShot(0, this, [this] { Guarded(TFailedAction::Other, [this] { PrefetchNeighbours(); }); });
+    return;
+  }
 }
 
 bool TMainWindow::FrameScales(double& horizontal, double& vertical) const {

@@ -212,6 +212,7 @@ public:
   QLabel* lblQuizFilename = nullptr;
   TPageView* ScrollBox2 = nullptr;
   QTimer* tmrZoom = nullptr;
+  QTimer* tmrPrefetch = nullptr;
 
   // The dialogs, created with the window and kept until it goes.
   TPromptForSave* PromptForSave() const { return promptForSave_; }
@@ -255,6 +256,9 @@ private:
   void PageViewResized();
   // Draws the current page (from the page cache) with its frame.
   void DrawPage();
+  // Renders the pages before and after the current one while the user
+  // reads it, so that turning to them is a copy.
+  void PrefetchNeighbours();
   void SetPictureImage(QImage image);
   void SetPictureSize(QSize size);
   double PixelRatio() const;

@@ -258,6 +258,11 @@ void TMainWindow::CreateCentralArea() {
   tmrZoom->setObjectName(QStringLiteral("tmrZoom"));
   tmrZoom->setSingleShot(true);
   tmrZoom->setInterval(10);
+
+  // Long enough for the page just drawn to reach the screen first.
+  tmrPrefetch = new QTimer(this);
+  tmrPrefetch->setSingleShot(true);
+  tmrPrefetch->setInterval(40);
 }
 
 void TMainWindow::ConnectControls() {
@@ -301,6 +306,7 @@ void TMainWindow::ConnectControls() {
   cmbZoomPct->installEventFilter(this);
   cmbZoomPct->lineEdit()->installEventFilter(this);
   connect(tmrZoom, &QTimer::timeout, this, &TMainWindow::tmrZoomTimer);
+  connect(tmrPrefetch, &QTimer::timeout, this, [this] { Guarded(TFailedAction::Other, [this] { PrefetchNeighbours(); }); });
 }
 
 void TMainWindow::CreateDialogs() {

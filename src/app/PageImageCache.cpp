@@ -1,8 +1,16 @@
 #include "app/PageImageCache.h"
 
+#include <algorithm>
+
 #include "render/Layout.h"
 
 namespace sumcraft {
+
+bool TPageImageCache::Contains(std::uint64_t layoutSerial, int page, QSize size) const {
+  return std::any_of(entries_.begin(), entries_.end(), [&](const Entry& e) {
+    return e.serial == layoutSerial && e.page == page && e.size == size;
+  });
+}
 
 const QImage& TPageImageCache::Page(TQuiz& quiz, std::uint64_t layoutSerial, int page, QSize size) {
   for (auto it = entries_.begin(); it != entries_.end(); ++it) {

@@ -21,6 +21,9 @@ public:
   // page with its black frame and the recorded page stretched over it.
   const QImage& Page(TQuiz& quiz, std::uint64_t layoutSerial, int page, QSize size);
 
+  // Whether that page is kept.
+  bool Contains(std::uint64_t layoutSerial, int page, QSize size) const;
+
   void Clear() { entries_.clear(); }
   std::size_t Size() const { return entries_.size(); }
   // Replays done since creation (for tests and measurements).
