@@ -55,7 +55,7 @@ SAMPLES = [
         "title": "Money and time",
         "seed": 3030,
         "sets": [
-            ({"QOPERAND": MONEY, "QCOINSTOUSE": 15}, 8),
+            ({"QOPERAND": MONEY, "QCOINSTOUSE": 15}, 4),
             ({"QOPERAND": TIME, "QFIRSTTERMTYPE": 1}, 6),
             ({"QOPERAND": TIME, "QFIRSTTERMTYPE": 2}, 6),
         ],
@@ -77,14 +77,14 @@ SAMPLES = [
         "seed": 5005,
         "sets": [
             ({"QOPERAND": GRAPHS, "BARGRAPHTYPE": 1, "INCREMENT_COUNT": 10, "INCREMENT_STEP_SIZE": 2,
-              "QSECONDTERMTYPE": 0, "TABLEITEMNAME": "Fruit", "TABLEDATACAPTION": "Children",
-              "QITEMNAME": "children", "QACTIONNAME": "chose", "QTABLEDATATYPE": 1,
-              "QACTIONPREDICATE": "each fruit as their favourite.", "TABLEUSEITEMNAME": "No",
-              "QTABLENAMES": "Apple     Banana    Grapes    Pear      "}, 6),
+              "QSECONDTERMTYPE": 0, "TABLEITEMNAME": "Baker", "TABLEDATACAPTION": "Cookies",
+              "QITEMNAME": "cookies", "QACTIONNAME": "baked", "QTABLEDATATYPE": 1,
+              "QACTIONPREDICATE": "by the helpers for the bake sale.", "TABLEUSEITEMNAME": "Yes",
+              "QTABLENAMES": "Emma      Jacob     Aisha     Leo       "}, 6),
             ({"QOPERAND": TABLES, "QFIRSTTERMTYPE": 1, "QSECONDTERMTYPE": 0, "TABLEITEMNAME": "Reader",
               "TABLEDATACAPTION": "Books", "QITEMNAME": "books", "QACTIONNAME": "read", "QTABLEDATATYPE": 1,
               "QACTIONPREDICATE": "by four friends over the summer.", "TABLEUSEITEMNAME": "Yes",
-              "QTABLENAMES": "Maya      Liam      Sofia     Noah      ", "STARTONNEWPAGE": "NO"}, 6),
+              "QTABLENAMES": "Maya      Liam      Sofia     Noah      "}, 6),
         ],
     },
 ]
