@@ -1,6 +1,7 @@
 #include "wizard/ProblemCountForm.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -27,10 +28,10 @@ namespace sumcraft {
 
 namespace {
 
-constexpr int kWidth = 680;
+constexpr int kWidth = 704;
 constexpr int kHeight = 484;
 constexpr QSize kPreviewSize(282, 365);
-constexpr QRect kPreviewBox(350, 38, 314, 383);
+constexpr QRect kPreviewBox(374, 38, 314, 383);
 
 // A decimal integer within 32 bits: blanks before it, an optional sign, at
 // least one digit and nothing after.
@@ -323,6 +324,17 @@ void TProblemCountForm::BitBtn1Click() {
 
 void TProblemCountForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  FocusCountField();
+}
+
+void TProblemCountForm::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  // Also on coming back from a message: the field is where a count that
+  // did not parse gets mended.
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) FocusCountField();
+}
+
+void TProblemCountForm::FocusCountField() {
   txtNumberOfQuestions->setFocus(Qt::ActiveWindowFocusReason);
   txtNumberOfQuestions->selectAll();
 }

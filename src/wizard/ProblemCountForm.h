@@ -115,9 +115,13 @@ public:
   void BitBtn1Click();
 
 protected:
+  // Showing or activating the window puts the focus on the count field,
+  // its text selected.
   void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
 private:
+  void FocusCountField();
   // Generates count questions into the set, with progress for large ones.
   bool GenerateCount(int count);
   void ShowPreview();
