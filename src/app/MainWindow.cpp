@@ -237,8 +237,15 @@ void TMainWindow::ShowWelcomePage() {
 void TMainWindow::ShowFileName() { lblQuizFilename->setText(QuizFileNameText()); }
 
 QString TMainWindow::QuizFileNameText() const {
-  const QString name =
-      quiz_->FileName.empty() ? QStringLiteral("<new quiz>") : QDir::toNativeSeparators(QuizPathText(quiz_->FileName));
+  QString name = QStringLiteral("<new quiz>");
+  if (!quiz_->FileName.empty()) {
+    name = QuizPathText(quiz_->FileName);
+    // The home folder as "~", so that the part that tells quizzes apart
+    // fits the line.
+    const QString home = QDir::homePath() + QLatin1Char('/');
+    if (home.size() > 1 && name.startsWith(home)) name = QStringLiteral("~/") + name.mid(home.size());
+    name = QDir::toNativeSeparators(name);
+  }
   return quiz_->Modified ? QStringLiteral("* ") + name : name;
 }
 

@@ -8,8 +8,10 @@
 #include <QTest>
 #include <cstdio>
 
+#include "app/DataFolders.h"
 #include "app/MainWindow.h"
 #include "app/PageView.h"
+#include "app/SampleQuizzes.h"
 #include "generate/Random.h"
 #include "render/Fonts.h"
 #include "render/MetaReport.h"
@@ -48,7 +50,6 @@ int main(int argc, char** argv) {
   using namespace sumcraft;
   SetRandomState(20240601);
   TMainWindowSetup setup;
-  setup.QuizFolder = home.path();
   TMainWindow window(setup);
   window.SetScreenDpi(96, 96);
   window.show();
@@ -58,14 +59,19 @@ int main(int argc, char** argv) {
   window.RefreshView();
   bool ok = Save(window, folder, QStringLiteral("welcome.png"));
 
-  if (!window.OpenQuizFile(QStringLiteral(SUMCRAFT_SAMPLES "/Times tables 2-5-10.qiz"))) return 1;
-  // Click into the second set, as a teacher would.
-  const TQuestionSet& second = window.Quiz().Sets.Item(1);
-  window.SetCurrentPage(second.FirstPage);
+  // As on a first run: the samples are in the quiz folder.
+  InstallSampleQuizzes(QuizFolder(), DataFolder());
+  if (!window.OpenQuizFile(QuizFolder() + QStringLiteral("Reading a bar graph.qiz"))) return 1;
+  // The whole page in view, then a click into the first set, as a teacher
+  // would.
+  window.FitPage();
+  const TQuestionSet& set = window.Quiz().Sets.Item(0);
+  window.SetCurrentPage(set.FirstPage);
   window.RefreshView();
-  double scale = static_cast<double>(window.PictureSize().height()) /
-                 (QuizPages(window.Quiz()).PhysicalPageSize().height() - 2 * QuizPages(window.Quiz()).OffsetY());
-  const QPoint inSet(window.PictureSize().width() / 2, static_cast<int>((second.StartY + 40) * scale));
+  const TMetaReport& pages = QuizPages(window.Quiz());
+  const double scale = static_cast<double>(window.PictureSize().height()) /
+                       (pages.PhysicalPageSize().height() - 2 * pages.OffsetY());
+  const QPoint inSet(window.PictureSize().width() / 2, static_cast<int>((set.StartY + set.EndY) / 2 * scale));
   QTest::mouseClick(window.ScrollBox2->Picture(), Qt::LeftButton, {}, inSet);
   ok = Save(window, folder, QStringLiteral("quiz.png")) && ok;
   return ok ? 0 : 1;

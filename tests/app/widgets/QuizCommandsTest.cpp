@@ -76,11 +76,11 @@ TEST_F(QuizCommands, SaveSuggestsTheCleanedTitleThenWritesToTheKnownFile) {
   EXPECT_EQ(prompts_.SaveAsked[0].DefaultSuffix, QStringLiteral("qiz"));
   EXPECT_EQ(prompts_.SaveAsked[0].Folder, Folder());
   EXPECT_FALSE(Q().Modified);
-  EXPECT_EQ(W().lblQuizFilename->text(), QDir::toNativeSeparators(FilePath("week3.qiz")));
+  EXPECT_EQ(W().lblQuizFilename->text(), QStringLiteral("~/week3.qiz"));  // home as "~"
 
   // Known file: no dialog.
   W().RecreateQuizCommand();
-  EXPECT_EQ(W().lblQuizFilename->text(), QStringLiteral("* ") + QDir::toNativeSeparators(FilePath("week3.qiz")));
+  EXPECT_EQ(W().lblQuizFilename->text(), QStringLiteral("* ~/week3.qiz"));
   W().SaveCommand();
   EXPECT_EQ(prompts_.SaveAsked.size(), 1u);
   TQuiz reread;
@@ -104,6 +104,13 @@ TEST_F(QuizCommands, SaveAsAlwaysAsksAndKeepsTheLastName) {
   EXPECT_EQ(FileText(FilePath("one.qiz")), FileText(FilePath("two.qiz")));
   W().SaveAsCommand();  // cancelled: nothing changes
   EXPECT_EQ(Q().FileName, FilePath("two.qiz").toStdString());
+
+  // Outside the home folder the whole path shows.
+  TempFolder elsewhere;
+  const QString outside = QString::fromStdString(elsewhere.File("three.qiz"));
+  prompts_.SaveAnswers.push_back(outside);
+  W().SaveAsCommand();
+  EXPECT_EQ(W().lblQuizFilename->text(), QDir::toNativeSeparators(outside));
 }
 
 TEST_F(QuizCommands, AFailedSaveSaysWhichFileAndKeepsTheChanges) {
@@ -144,7 +151,7 @@ TEST_F(QuizCommands, OpenShowsPageOneAndKeepsTheSelectionWithinTheSets) {
   EXPECT_EQ(W().CurrentPage(), 1);
   EXPECT_EQ(W().SelectedSet(), 1);
   EXPECT_FALSE(Q().Modified);
-  EXPECT_EQ(W().lblQuizFilename->text(), QDir::toNativeSeparators(FilePath("two sets.qiz")));
+  EXPECT_EQ(W().lblQuizFilename->text(), QStringLiteral("~/two sets.qiz"));
   EXPECT_EQ(W().lblQuestionCount->text(), QStringLiteral("10"));
 }
 
