@@ -4,9 +4,8 @@ set -euo pipefail
 build_dir=${1:-build}
 program="$build_dir/bin/sumcraft"
 if [ ! -x "$program" ]; then
-  echo "Sumcraft's window is not built yet: this version has the question engine and its tests only."
-  echo "Run 'make test' to check it."
-  exit 0
+  echo "Sumcraft is not built in $build_dir yet: run 'make run', which builds it first." >&2
+  exit 1
 fi
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   echo "Sumcraft needs a graphical display, and none is available (DISPLAY and WAYLAND_DISPLAY are not set)." >&2
