@@ -43,6 +43,8 @@ void TPdfPrinter::ApplyPageTransform() {
   painter_->resetTransform();
   painter_->scale(static_cast<double>(writer_->width()) / PhysicalWidth(),
                   static_cast<double>(writer_->height()) / PhysicalHeight());
+  // Page units start at the printable area's corner.
+  painter_->translate(OffsetX(), OffsetY());
 }
 
 QPainter* TPdfPrinter::BeginDoc(const QString& title) {

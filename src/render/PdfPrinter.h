@@ -35,11 +35,17 @@ public:
   QString Name() const override;
   int ResolutionX() const override { return dpi_; }
   int ResolutionY() const override { return dpi_; }
-  int PrintableWidth() const override { return PhysicalWidth(); }
+  // The page keeps an unprinted quarter inch at the left and the right, as
+  // a desk printer does: the layout's side margins come out half an inch
+  // each only with such an offset (without one the content sits an inch
+  // left of centre and money or word problems fit one a row). Top and
+  // bottom need none: the footer stands in the bottom margin.
+  static constexpr double kUnprintedSideInches = 0.25;
+  int PrintableWidth() const override { return PhysicalWidth() - 2 * OffsetX(); }
   int PrintableHeight() const override { return PhysicalHeight(); }
   int PhysicalWidth() const override;
   int PhysicalHeight() const override;
-  int OffsetX() const override { return 0; }
+  int OffsetX() const override { return static_cast<int>(kUnprintedSideInches * dpi_); }
   int OffsetY() const override { return 0; }
 
   QPainter* BeginDoc(const QString& title) override;
