@@ -26,8 +26,11 @@ TEST(PdfPrinter, LetterAndA4AtTheChosenResolution) {
   EXPECT_EQ(pdf.ResolutionX(), 600);
   EXPECT_EQ(pdf.PhysicalWidth(), 5100);
   EXPECT_EQ(pdf.PhysicalHeight(), 6600);
-  EXPECT_EQ(pdf.PrintableWidth(), 5100);
-  EXPECT_EQ(pdf.OffsetX(), 0);
+  // A quarter inch unprinted at each side, none at the top and bottom.
+  EXPECT_EQ(pdf.PrintableWidth(), 5100 - 2 * 150);
+  EXPECT_EQ(pdf.OffsetX(), 150);
+  EXPECT_EQ(pdf.PrintableHeight(), 6600);
+  EXPECT_EQ(pdf.OffsetY(), 0);
   pdf.SetPaper(TPaper::A4);
   EXPECT_EQ(pdf.PhysicalWidth(), 4961);   // 210 mm at 600 dpi
   EXPECT_EQ(pdf.PhysicalHeight(), 7016);  // 297 mm
