@@ -1,6 +1,6 @@
-// Takes the screenshots of the README from the program's own main window:
-// the welcome page, and a multi-page sample quiz with its second set
-// selected. Runs on the offscreen platform with a temporary home folder, so
+// Takes the screenshots of the README from the program's own windows: the
+// welcome page, a multi-page sample quiz with a set selected, and the help
+// window. Runs on the offscreen platform with a temporary home folder, so
 // it needs no display and leaves the user's folders alone.
 #include <QApplication>
 #include <QDir>
@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "app/DataFolders.h"
+#include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "app/PageView.h"
 #include "app/SampleQuizzes.h"
@@ -74,5 +75,8 @@ int main(int argc, char** argv) {
   const QPoint inSet(window.PictureSize().width() / 2, static_cast<int>((set.StartY + set.EndY) / 2 * scale));
   QTest::mouseClick(window.ScrollBox2->Picture(), Qt::LeftButton, {}, inSet);
   ok = Save(window, folder, QStringLiteral("quiz.png")) && ok;
+
+  window.ShowHelpTopic(kQuickStartTopic);
+  ok = Save(*window.HelpWindow(), folder, QStringLiteral("help.png")) && ok;
   return ok ? 0 : 1;
 }
