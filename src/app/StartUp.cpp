@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 
 #include "app/DataFolders.h"
@@ -12,6 +13,7 @@
 #include "generate/TableDefs.h"
 #include "render/Fonts.h"
 #include "render/ReportFormats.h"
+#include "wizard/DialogParts.h"
 #include "wizard/PgmSettings.h"
 
 namespace sumcraft {
@@ -65,6 +67,13 @@ int RunSumcraft(const QString& quizFile) {
   setup.Settings = &settings;
   TMainWindow window(setup);
   if (!window.Created()) return 1;
+  // A small screen gets a smaller window; the page is fitted to it.
+  if (const QScreen* screen = window.screen()) {
+    const QSize room = screen->availableGeometry().size() * 0.95;
+    if (window.width() > room.width() || window.height() > room.height())
+      window.resize(window.size().boundedTo(room).expandedTo(window.minimumSize()));
+  }
+  CenterOnScreen(&window);
   window.show();
 
   // After the window is on screen: the quiz asked for, then anything that
