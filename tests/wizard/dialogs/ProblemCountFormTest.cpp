@@ -1,6 +1,7 @@
 // Step 3: the count field and its arrows, the new-page box, the preview
 // and its page span, and what happens with counts that do not parse or
 // would take long.
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -205,9 +206,13 @@ TEST_F(CountFormTest, TheRepeatTimersChangeOnlyTheNumberShown) {
 TEST_F(CountFormTest, HoldingAnArrowRepeatsAndGeneratesOnceOnRelease) {
   Enter();
   const int previews = form.PreviewsDrawn();
+  QElapsedTimer held;
+  held.start();
   QTest::mousePress(form.cmdScrollUp, Qt::LeftButton);
   QTest::qWait(150);
-  EXPECT_EQ(form.Count(), 10) << "no repeat before 300 ms";
+  if (held.elapsed() < 280) {
+    EXPECT_EQ(form.Count(), 10) << "no repeat before 300 ms";
+  }
   QTest::qWait(650);
   const int shown = form.Count();
   EXPECT_GE(shown, 12);
