@@ -15,6 +15,7 @@
 #include "render/ReportFormats.h"
 #include "wizard/DialogParts.h"
 #include "wizard/PgmSettings.h"
+#include "wizard/QuestionWizard.h"
 
 namespace sumcraft {
 
@@ -67,6 +68,12 @@ int RunSumcraft(const QString& quizFile) {
   setup.Settings = &settings;
   TMainWindow window(setup);
   if (!window.Created()) return 1;
+  // The other windows: the question-add wizard with its step windows and
+  // options dialogs, created once and kept for the whole run.
+  TQuestionWizard wizard(settings, &window);
+  window.SetAddQuestionsWizard([&wizard](QWidget*, TQuestionSet& workingSet, const TQuiz& quiz) {
+    return wizard.RunSteps(workingSet, quiz);
+  });
   // A small screen gets a smaller window; the page is fitted to it.
   if (const QScreen* screen = window.screen()) {
     const QSize room = screen->availableGeometry().size() * 0.95;
