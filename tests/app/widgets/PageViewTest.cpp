@@ -7,6 +7,7 @@
 
 #include "MainWindowFixture.h"
 #include "app/PageImageCache.h"
+#include "app/WelcomePage.h"
 
 namespace sumcraft::test {
 namespace {
@@ -171,6 +172,38 @@ TEST(PageImageCache, KeepsTheRecentPagesOfOneLayout) {
   cache.Page(quiz, 2, 2, QSize(200, 260));  // a new layout
   EXPECT_EQ(cache.Renders(), 5u);
   EXPECT_EQ(cache.Size(), 1u);
+}
+
+}  // namespace
+}  // namespace sumcraft::test
+
+namespace sumcraft::test {
+namespace {
+
+// The welcome page: framed, the heading in its teal, and every line of
+// text wrapped inside the right margin of 50 pixels, at any picture width.
+TEST(WelcomePage, HeadingAndWrappedSteps) {
+  for (int width : {420, 600, 816}) {
+    QImage image(width, 1000, QImage::Format_RGB32);
+    DrawWelcomePage(image, 96);
+    EXPECT_EQ(image.pixel(0, 500) & 0xFFFFFF, 0u) << width;         // the frame
+    EXPECT_EQ(image.pixel(1, 500) & 0xFFFFFF, 0xFFFFFFu) << width;  // white inside
+    int teal = 0, inkInMargin = 0, inkBelowHeading = 0;
+    for (int y = 2; y < image.height() - 2; ++y) {
+      for (int x = 2; x < width - 2; ++x) {
+        const QRgb p = image.pixel(x, y);
+        if (p == qRgb(0, 128, 128)) ++teal;
+        const bool ink = qGray(p) < 200;
+        if (ink && x > width - 48) ++inkInMargin;
+        if (ink && y > 80) ++inkBelowHeading;
+      }
+    }
+    EXPECT_GT(teal, 20) << width;
+    EXPECT_EQ(inkInMargin, 0) << width;
+    EXPECT_GT(inkBelowHeading, 1000) << width;
+  }
+  EXPECT_EQ(WelcomeStep(0), "");
+  EXPECT_TRUE(WelcomeStep(8).starts_with("You can always reverse"));
 }
 
 }  // namespace
