@@ -10,10 +10,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QPushButton>
-#include <QScreen>
 #include <QTimer>
-#include <QWindow>
 #include <algorithm>
 
 #include "app/DataFolders.h"
@@ -70,11 +67,10 @@ TMainWindow::TMainWindow(const TMainWindowSetup& setup, QWidget* parent)
   ResetQuiz();
   quizFolder_ = setup.QuizFolder.isEmpty() ? QuizFolder() : setup.QuizFolder;
 
-  // The window opens at its classic size; it may be resized, and the page
-  // view grows with it.
+  // The window opens at its classic size (the client area below the menu
+  // bar); it may be resized, and the page view grows with it.
   setMinimumSize(720, 520);
-  resize(kDefaultWidth, kDefaultHeight + menuBar()->sizeHint().height() + ToolBar1->sizeHint().height() +
-                            statusBar()->sizeHint().height());
+  resize(kDefaultWidth, kDefaultHeight + menuBar()->sizeHint().height());
   if (QLayout* frame = layout()) frame->activate();
 
   SetPictureSize(QSize(kStartPictureWidth, kStartPictureHeight));

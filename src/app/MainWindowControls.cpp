@@ -147,17 +147,14 @@ void TMainWindow::CreateCentralArea() {
   central->setObjectName(QStringLiteral("CentralArea"));
 
   ScrollBox2 = new TPageView(central);
-  lblQuizFilename = new QLabel(central);
+  // The file name runs along the bottom of the window, under the page;
+  // the Print command's report shows there for a while after printing.
+  lblQuizFilename = new QLabel(this);
   lblQuizFilename->setObjectName(QStringLiteral("lblQuizFilename"));
   lblQuizFilename->setTextInteractionFlags(Qt::TextSelectableByMouse);
   lblQuizFilename->setMinimumWidth(100);
   lblQuizFilename->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-
-  auto* left = new QVBoxLayout;
-  left->setContentsMargins(0, 0, 0, 0);
-  left->setSpacing(4);
-  left->addWidget(ScrollBox2, 1);
-  left->addWidget(lblQuizFilename);
+  statusBar()->addWidget(lblQuizFilename, 1);
 
   auto* panel = new QWidget(central);
   panel->setObjectName(QStringLiteral("Panel"));
@@ -250,7 +247,7 @@ void TMainWindow::CreateCentralArea() {
   auto* layout = new QHBoxLayout(central);
   layout->setContentsMargins(6, 6, 6, 6);
   layout->setSpacing(6);
-  layout->addLayout(left, 1);
+  layout->addWidget(ScrollBox2, 1);
   layout->addWidget(panel);
   setCentralWidget(central);
 
