@@ -1,0 +1,96 @@
+#pragma once
+// Printing a quiz: what the Print command does once the print options dialog
+// has chosen a printer, a number of copies and whether the answer key is
+// wanted. The quiz is laid out for the chosen printer, printed `Copies`
+// times (one print job per copy), then, when asked, laid out with the
+// answers and printed once more as the answer key. Afterwards the quiz is
+// laid out again without answers for the selected printer, so the screen
+// never shows the key or another printer's pages.
+//
+//   TPrintOptions options;
+//   options.Copies = dialog.Copies;
+//   options.PrintKey = dialog.PrintKey;
+//   options.Printer = &TPrinters::Instance().Item(dialog.PrinterIndex);
+//   options.BeforeJob = PdfJobFiles(chosenPdfPath);   // "Save as PDF" only
+//   PrintQuiz(quiz, options);                          // throws on failure
+//   RefreshView();
+//
+// GUI thread only; blocks until the printer has taken every job.
+#include <QString>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "quiz/Quiz.h"
+
+namespace sumcraft {
+
+class TMetaReport;
+class TPrinterDevice;
+
+// One print job of a print run.
+struct TPrintJob {
+  enum class TKind { QuizCopy, AnswerKey };
+  TKind Kind = TKind::QuizCopy;
+  int Copy = 0;  // 1-based number of the quiz copy; 0 for the answer key
+};
+
+struct TPrintOptions {
+  // Quiz copies; 0 prints none (the key alone when PrintKey is set).
+  // Negative counts print nothing either.
+  int Copies = 1;
+  bool PrintKey = false;
+  // The printer chosen in the dialog; nullptr prints on the selected printer.
+  TPrinterDevice* Printer = nullptr;
+  // Called before every job is started, with the printer and the job: the
+  // place to give "Save as PDF" the file of that job (see PdfJobFiles). An
+  // exception from it fails the run like a printer failure.
+  std::function<void(TPrinterDevice& printer, const TPrintJob& job)> BeforeJob;
+  // Sends one job instead of the page store's Print(): called with the
+  // closed store holding the job's pages. The command-line tool writes its
+  // PDF files with it (TPdfOutput, many times faster than painting them);
+  // an exception from it fails the run like a printer failure.
+  std::function<void(TMetaReport& pages, const TPrintJob& job)> SendJob;
+  // Lay the quiz out again afterwards, without answers, for the selected
+  // printer (the screen's layout). Only a caller that throws the quiz away
+  // right after printing, like the command-line tool, turns it off.
+  bool RestoreLayout = true;
+};
+
+struct TPrintedJob {
+  TPrintJob Job;
+  int Pages = 0;
+};
+
+struct TPrintReport {
+  std::vector<TPrintedJob> Jobs;  // in printing order
+  // Questions that could not be drawn (TLayoutResult::Problems) in the quiz
+  // layout, followed by those met only when drawing the answers; each once.
+  std::vector<std::string> Problems;
+  int TotalPages() const;
+};
+
+// Prints the quiz as described above and reports the jobs sent.
+//
+// Failures: a layout or printer failure (LayoutError, TPrintError, or what
+// BeforeJob threw) abandons the running job, so no further job is started,
+// and propagates. The quiz is laid out again without answers for the
+// selected printer before the error leaves (when RestoreLayout is set), so
+// the screen never keeps the answer key or a half-drawn layout; should that
+// layout fail too, its error is dropped in favour of the first one, and the
+// page store still holds answer-free pages measured on the selected printer.
+TPrintReport PrintQuiz(TQuiz& quiz, const TPrintOptions& options);
+
+// The file of each job when printing to "Save as PDF" from one chosen file
+// name: copy 1 is the chosen file itself, copy n "<base>-<n>.pdf", the answer
+// key "<base>-key.pdf", where <base> is the chosen name without a final
+// ".pdf" (any case). One job is one PDF file, so every copy gets a file of
+// its own; with the key alone the chosen name stays unused and the key is
+// still "<base>-key.pdf", so a key file is always recognisable by its name.
+QString PdfJobFileName(const QString& chosen, const TPrintJob& job);
+
+// A BeforeJob for TPrintOptions that names the files of "Save as PDF" by
+// PdfJobFileName; it leaves other printers alone.
+std::function<void(TPrinterDevice&, const TPrintJob&)> PdfJobFiles(const QString& chosen);
+
+}  // namespace sumcraft
