@@ -186,7 +186,8 @@ private:
   void Apply(const char* style) { ReportFormats().Apply(style, Canvas()); }
   int Header() { return DrawHeader(quiz_, Canvas(), f_.FrameWidth, f_.Rx, f_.Top, f_.RightInset, f_.Left); }
   void Footer() {
-    DrawFooter(quiz_, Canvas(), pages_.ActivePage(), f_.Bottom, f_.FrameWidth, f_.RightInset, f_.Left);
+    DrawFooter(quiz_, Canvas(), pages_.ActivePage(), f_.Bottom, f_.FrameWidth, f_.RightInset, f_.Left,
+               pages_.PrintableHeight());
   }
   void BreakPage() {
     Footer();

@@ -1,5 +1,6 @@
 #include "render/PageHeaderFooter.h"
 
+#include <algorithm>
 #include <string>
 
 #include "quiz/Quiz.h"
@@ -52,9 +53,11 @@ int DrawHeader(const TQuiz& quiz, TCanvas& c, int frameWidth, int rx, int top, i
   return y;
 }
 
-void DrawFooter(const TQuiz& quiz, TCanvas& c, int page, int bodyBottom, int frameWidth, int rightInset, int left) {
+void DrawFooter(const TQuiz& quiz, TCanvas& c, int page, int bodyBottom, int frameWidth, int rightInset, int left,
+                int pageHeight) {
   ReportFormats().Apply("PAGEFOOTER", c);
-  const int yf = bodyBottom + c.TextHeight("M");
+  const int m = c.TextHeight("M");
+  const int yf = std::min(bodyBottom + m, pageHeight - m);
   if (quiz.PrintPageNumbers && (page > 1 || !quiz.SkipPrintFirstPageNumber)) {
     const std::string text = "Page " + std::to_string(page);
     c.TextOut(frameWidth - rightInset - c.TextWidth(text), yf, text);
