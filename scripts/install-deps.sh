@@ -7,6 +7,8 @@ packages=(
   g++ make cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev
+  libfontconfig-dev
+  poppler-utils
   desktop-file-utils appstream
 )
 

@@ -1,0 +1,713 @@
+#include "render/PdfOutput.h"
+
+#include <QFile>
+#include <QHash>
+#include <QPainterPath>
+#include <QRawFont>
+#include <QSaveFile>
+#include <QTransform>
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <map>
+#include <memory>
+#include <numbers>
+#include <string>
+
+#include "render/CodePage1252.h"
+#include "render/DisplayList.h"
+#include "render/Fonts.h"
+#include "render/MetaReport.h"
+#include "render/PdfPrinter.h"
+#include "render/PrinterDevice.h"
+#include "render/Resources.h"
+#include "render/TrueTypeSubset.h"
+
+namespace sumcraft {
+
+namespace {
+
+// ---- Numbers and strings as PDF writes them.
+
+// A number with at most three decimals, trailing zeros left out.
+void AppendNumber(QByteArray& out, double v) {
+  if (!std::isfinite(v) || std::abs(v) > 1e12) v = 0;
+  long long thousandths = std::llround(v * 1000.0);
+  char buf[32];
+  char* end = buf + sizeof buf;
+  char* p = end;
+  const bool negative = thousandths < 0;
+  if (negative) thousandths = -thousandths;
+  int fraction = static_cast<int>(thousandths % 1000);
+  long long whole = thousandths / 1000;
+  if (fraction != 0) {
+    int digits = 3;
+    while (fraction % 10 == 0) {
+      fraction /= 10;
+      --digits;
+    }
+    for (int i = 0; i < digits; ++i) {
+      *--p = static_cast<char>('0' + fraction % 10);
+      fraction /= 10;
+    }
+    *--p = '.';
+  }
+  do {
+    *--p = static_cast<char>('0' + whole % 10);
+    whole /= 10;
+  } while (whole != 0);
+  if (negative && (p[0] != '0' || p + 1 != end)) *--p = '-';
+  out.append(p, end - p);
+}
+
+class TOut {
+public:
+  explicit TOut(QByteArray& bytes) : b_(bytes) {}
+  // Operators and names; a blank follows unless the text ends in one.
+  TOut& operator<<(const char* s) {
+    b_.append(s);
+    if (!b_.isEmpty() && b_.back() != ' ' && b_.back() != '\n') b_.append(' ');
+    return *this;
+  }
+  TOut& operator<<(const QByteArray& s) {
+    b_.append(s);
+    return *this;
+  }
+  TOut& operator<<(double v) {
+    AppendNumber(b_, v);
+    b_.append(' ');
+    return *this;
+  }
+  TOut& operator<<(int v) {
+    char buf[16];
+    const auto res = std::to_chars(buf, buf + sizeof buf, v);
+    b_.append(buf, res.ptr - buf).append(' ');
+    return *this;
+  }
+  TOut& operator<<(qsizetype v) {
+    b_.append(QByteArray::number(v)).append(' ');
+    return *this;
+  }
+
+private:
+  QByteArray& b_;
+};
+
+// A literal string of Windows-1252 bytes.
+void AppendLiteral(QByteArray& out, std::string_view bytes) {
+  out.append('(');
+  for (const char ch : bytes) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c == '(' || c == ')' || c == '\\') {
+      out.append('\\').append(ch);
+    } else if (c < 32 || c == 127) {
+      char esc[5] = {'\\', static_cast<char>('0' + (c >> 6)), static_cast<char>('0' + ((c >> 3) & 7)),
+                     static_cast<char>('0' + (c & 7)), 0};
+      out.append(esc);
+    } else {
+      out.append(ch);
+    }
+  }
+  out.append(')');
+}
+
+// A text string for the document information: UTF-16BE with its mark.
+QByteArray TextString(const QString& text) {
+  QByteArray out = "<FEFF";
+  for (const QChar ch : text) out.append(QByteArray::number(ch.unicode(), 16).rightJustified(4, '0').toUpper());
+  return out + ">";
+}
+
+// Deflated, without the four length bytes qCompress puts first.
+QByteArray Deflate(const QByteArray& data, int level) {
+  QByteArray z = qCompress(data, level);
+  return z.size() >= 4 ? z.sliced(4) : QByteArray();
+}
+
+void AppendColor(QByteArray& out, const QColor& c, const char* op) {
+  TOut(out) << c.redF() << c.greenF() << c.blueF() << op << "\n";
+}
+
+// ---- The bundled fonts as embedded TrueType fonts.
+
+struct TEmbeddedFont {
+  QByteArray PsName;  // "SumcraftSans-Bold"
+  QByteArray File;    // the font file
+  std::array<quint32, 224> Glyphs{};  // glyph of codes 32..255
+  int GlyphCount = 0;
+  std::array<double, 224> Widths{};  // codes 32..255, thousandths of the em
+  std::array<double, 4> BBox{};
+  double Ascent = 0, Descent = 0, CapHeight = 0;
+};
+
+int BigEndian16(const QByteArray& table, qsizetype at) {
+  if (at + 2 > table.size()) return 0;
+  const auto hi = static_cast<unsigned char>(table[at]), lo = static_cast<unsigned char>(table[at + 1]);
+  return static_cast<std::int16_t>(static_cast<std::uint16_t>((hi << 8) | lo));
+}
+
+const TEmbeddedFont& EmbeddedFont(TBundledFace face, bool bold) {
+  static std::map<int, std::unique_ptr<TEmbeddedFont>> cache;
+  const int key = static_cast<int>(face) * 2 + (bold ? 1 : 0);
+  auto it = cache.find(key);
+  if (it != cache.end()) return *it->second;
+
+  auto font = std::make_unique<TEmbeddedFont>();
+  font->PsName = BundledFamily(face).remove(QLatin1Char(' ')).toLatin1() + (bold ? "-Bold" : "-Regular");
+  InitRenderResources();
+  QFile file(QStringLiteral(":/sumcraft/fonts/") + QString::fromLatin1(font->PsName) + QStringLiteral(".ttf"));
+  if (!file.open(QIODevice::ReadOnly)) throw TPrintError("The bundled font " + font->PsName.toStdString() + " is missing.");
+  const QByteArray data = file.readAll();
+  QRawFont raw(data, 12, QFont::PreferNoHinting);
+  if (!raw.isValid()) throw TPrintError("The bundled font " + font->PsName.toStdString() + " cannot be read.");
+  const double upem = raw.unitsPerEm();
+  raw.setPixelSize(upem);  // so that sizes come in font units
+  QString codes;
+  for (int c = 32; c < 256; ++c) codes.append(QChar(Cp1252ToUnicode(static_cast<unsigned char>(c))));
+  const QList<quint32> glyphs = raw.glyphIndexesForString(codes);
+  for (qsizetype i = 0; i < std::min<qsizetype>(glyphs.size(), 224); ++i) {
+    font->Glyphs[static_cast<std::size_t>(i)] = glyphs[i];
+    font->GlyphCount = std::max(font->GlyphCount, static_cast<int>(glyphs[i]) + 1);
+  }
+  const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
+  for (qsizetype i = 0; i < std::min<qsizetype>(advances.size(), 224); ++i)
+    font->Widths[static_cast<std::size_t>(i)] = advances[i].x() * 1000.0 / upem;
+  const QByteArray head = raw.fontTable("head");
+  for (int i = 0; i < 4; ++i) font->BBox[static_cast<std::size_t>(i)] = BigEndian16(head, 36 + 2 * i) * 1000.0 / upem;
+  font->Ascent = raw.ascent() * 1000.0 / upem;
+  font->Descent = -raw.descent() * 1000.0 / upem;
+  const QByteArray os2 = raw.fontTable("OS/2");
+  font->CapHeight = os2.size() >= 90 && BigEndian16(os2, 0) >= 2 ? BigEndian16(os2, 88) * 1000.0 / upem : font->Ascent;
+  font->File = data;
+  return *cache.emplace(key, std::move(font)).first->second;
+}
+
+// ---- One document.
+
+// The samples of an opaque picture: one grey byte a pixel when every pixel
+// is grey (pictures are black drawings on white), else red, green, blue.
+QByteArray Samples(const QImage& rgb) {
+  const int w = rgb.width(), h = rgb.height();
+  QByteArray gray(static_cast<qsizetype>(w) * h, Qt::Uninitialized);
+  char* g = gray.data();
+  for (int y = 0; y < h; ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+    for (int x = 0; x < w; ++x) {
+      const QRgb p = line[x];
+      if (qRed(p) != qGreen(p) || qGreen(p) != qBlue(p)) {
+        QByteArray color(static_cast<qsizetype>(w) * h * 3, Qt::Uninitialized);
+        char* c = color.data();
+        for (int yy = 0; yy < h; ++yy) {
+          const auto* l = reinterpret_cast<const QRgb*>(rgb.constScanLine(yy));
+          for (int xx = 0; xx < w; ++xx) {
+            *c++ = static_cast<char>(qRed(l[xx]));
+            *c++ = static_cast<char>(qGreen(l[xx]));
+            *c++ = static_cast<char>(qBlue(l[xx]));
+          }
+        }
+        return color;
+      }
+      *g++ = static_cast<char>(qRed(p));
+    }
+  }
+  return gray;
+}
+
+// PDF run-length coding: a length byte n then n + 1 bytes as they are
+// (n < 128), or 257 - n copies of one byte (n > 128); 128 ends the data.
+QByteArray RunLength(const QByteArray& in) {
+  QByteArray out;
+  out.reserve(in.size() / 4 + 64);
+  const auto* p = reinterpret_cast<const unsigned char*>(in.constData());
+  const qsizetype n = in.size();
+  qsizetype i = 0;
+  while (i < n) {
+    qsizetype run = 1;
+    while (i + run < n && run < 128 && p[i + run] == p[i]) ++run;
+    if (run >= 2) {
+      out.append(static_cast<char>(257 - run)).append(static_cast<char>(p[i]));
+      i += run;
+      continue;
+    }
+    // Literal bytes up to the next run of at least three.
+    qsizetype len = 1;
+    while (i + len < n && len < 128 &&
+           !(i + len + 2 < n && p[i + len] == p[i + len + 1] && p[i + len] == p[i + len + 2]))
+      ++len;
+    out.append(static_cast<char>(len - 1)).append(reinterpret_cast<const char*>(p + i), len);
+    i += len;
+  }
+  out.append(static_cast<char>(128));
+  return out;
+}
+
+QImage Opaque(const QImage& image) {
+  return image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
+
+class TPdfDocumentBuilder {
+public:
+  TPdfDocumentBuilder(TPdfOutput& owner, const TMetaReport& pages) : owner_(owner), pages_(pages) {
+    out_.reserve(64 * 1024);
+    offsets_.assign(5, 0);  // 1 catalog, 2 page tree, 3 resources, 4 information
+  }
+
+  QByteArray Build(const QString& title) {
+    out_.append("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
+    const QSize paper = pages_.PhysicalPageSize();
+    const double rx = std::max(1, pages_.ResolutionX()), ry = std::max(1, pages_.ResolutionY());
+    widthPt_ = paper.width() * 72.0 / rx;
+    heightPt_ = paper.height() * 72.0 / ry;
+    // "Save as PDF" names its paper: the file gets that paper exactly, not
+    // as rounded to whole printer pixels.
+    if (const auto* pdf = dynamic_cast<const TPdfPrinter*>(&pages_.Printer())) {
+      const bool a4 = pdf->Paper() == TPaper::A4;
+      widthPt_ = a4 ? 210.0 / 25.4 * 72.0 : 8.5 * 72.0;
+      heightPt_ = a4 ? 297.0 / 25.4 * 72.0 : 11.0 * 72.0;
+    }
+    // Page units to points, y downwards, from the printable area's corner.
+    pageMatrix_ = QTransform(72.0 / rx, 0, 0, -72.0 / ry, pages_.OffsetX() * 72.0 / rx,
+                             heightPt_ - pages_.OffsetY() * 72.0 / ry);
+
+    std::vector<int> pageObjects;
+    const int count = std::max(1, pages_.PageCount());
+    for (int n = 1; n <= count; ++n) pageObjects.push_back(WritePage(pages_.PageOps(n)));
+
+    WriteFonts();
+    Begin(3);
+    out_.append("<< /ProcSet [/PDF /Text /ImageB /ImageC] /Font <<");
+    for (const TFontUse& f : fonts_) out_.append(" /F" + QByteArray::number(f.Number) + " " + Ref(f.Object));
+    out_.append(" >> /XObject <<");
+    for (const auto& [object, number] : imageObjects_) out_.append(" /Im" + QByteArray::number(number) + " " + Ref(object));
+    out_.append(" >> >>\n");
+    End();
+
+    Begin(2);
+    out_.append("<< /Type /Pages /Count " + QByteArray::number(count) + " /Kids [");
+    for (int p : pageObjects) out_.append(Ref(p) + " ");
+    out_.append("] >>\n");
+    End();
+
+    Begin(1);
+    out_.append("<< /Type /Catalog /Pages 2 0 R >>\n");
+    End();
+
+    Begin(4);
+    out_.append("<< /Creator (Sumcraft) /Producer (Sumcraft)");
+    if (!title.isEmpty()) out_.append(" /Title " + TextString(title));
+    out_.append(" >>\n");
+    End();
+
+    const qsizetype xref = out_.size();
+    out_.append("xref\n0 " + QByteArray::number(offsets_.size()) + "\n0000000000 65535 f \n");
+    for (std::size_t i = 1; i < offsets_.size(); ++i)
+      out_.append(QByteArray::number(offsets_[i]).rightJustified(10, '0') + " 00000 n \n");
+    out_.append("trailer\n<< /Size " + QByteArray::number(offsets_.size()) + " /Root 1 0 R /Info 4 0 R >>\nstartxref\n" +
+                QByteArray::number(xref) + "\n%%EOF\n");
+    return std::move(out_);
+  }
+
+private:
+  struct TFontUse {
+    TBundledFace Face;
+    bool Bold;
+    int Number;  // resource name /F<n>
+    int Object;
+    std::array<bool, 256> Used{};  // codes drawn
+  };
+
+  static QByteArray Ref(int object) { return QByteArray::number(object) + " 0 R"; }
+  int NewObject() {
+    offsets_.push_back(0);
+    return static_cast<int>(offsets_.size()) - 1;
+  }
+  void Begin(int object) {
+    offsets_[static_cast<std::size_t>(object)] = out_.size();
+    out_.append(QByteArray::number(object) + " 0 obj\n");
+  }
+  void End() { out_.append("endobj\n"); }
+  void Stream(int object, const QByteArray& dictionary, const QByteArray& deflated,
+              const QByteArray& filter = "/FlateDecode") {
+    Begin(object);
+    out_.append("<< " + dictionary + " /Filter " + filter + " /Length " + QByteArray::number(deflated.size()) +
+                " >>\nstream\n");
+    out_.append(deflated);
+    out_.append("\nendstream\n");
+    End();
+  }
+
+  TFontUse& FontFor(const TFontMetrics& metrics) {
+    for (TFontUse& f : fonts_)
+      if (f.Face == metrics.Face() && f.Bold == metrics.Bold()) return f;
+    fonts_.push_back(TFontUse{metrics.Face(), metrics.Bold(), static_cast<int>(fonts_.size()) + 1, NewObject(), {}});
+    return fonts_.back();
+  }
+
+  void WriteFonts() {
+    for (const TFontUse& use : fonts_) {
+      const TEmbeddedFont& font = EmbeddedFont(use.Face, use.Bold);
+      // Only the outlines of the characters drawn go into the file; a subset
+      // is named with a tag of six capitals made from what it holds.
+      std::vector<bool> keep(static_cast<std::size_t>(font.GlyphCount), false);
+      std::size_t tagSeed = 0;
+      for (std::size_t c = 32; c < 256; ++c) {
+        if (!use.Used[c]) continue;
+        keep[font.Glyphs[c - 32]] = true;
+        tagSeed = tagSeed * 31 + c;
+      }
+      QByteArray file = SubsetTrueType(font.File, keep);
+      QByteArray name = font.PsName;
+      if (file.isEmpty()) {
+        file = font.File;
+      } else {
+        QByteArray tag(6, 'A');
+        for (char& ch : tag) {
+          ch = static_cast<char>('A' + tagSeed % 26);
+          tagSeed /= 26;
+        }
+        name = tag + "+" + name;
+      }
+      const int descriptor = NewObject(), fileObject = NewObject();
+      Begin(use.Object);
+      QByteArray d = "<< /Type /Font /Subtype /TrueType /BaseFont /" + name +
+                     " /FirstChar 32 /LastChar 255 /Encoding /WinAnsiEncoding /FontDescriptor " + Ref(descriptor) +
+                     " /Widths [";
+      for (double w : font.Widths) AppendNumber(d.append(' '), w);
+      out_.append(d + "] >>\n");
+      End();
+      Begin(descriptor);
+      QByteArray fd = "<< /Type /FontDescriptor /FontName /" + name + " /Flags 32 /FontBBox [";
+      TOut o(fd);
+      for (double v : font.BBox) o << v;
+      o << "] /ItalicAngle 0 /Ascent" << font.Ascent << "/Descent" << font.Descent << "/CapHeight" << font.CapHeight
+        << "/StemV" << (use.Bold ? 140 : 80);
+      if (use.Bold) o << "/FontWeight 700";
+      out_.append(fd + "/FontFile2 " + Ref(fileObject) + " >>\n");
+      End();
+      Stream(fileObject, "/Length1 " + QByteArray::number(file.size()), Deflate(file, 6));
+    }
+  }
+
+  // ---- Page content. The graphics state is tracked so that unchanged
+  // colours, widths and fonts are not repeated.
+  struct TState {
+    QColor Fill = Qt::black, Stroke = Qt::black;
+    double Width = 1;
+    int Font = 0;
+    double Size = 0;
+  };
+
+  void SetFill(const QColor& c) {
+    if (state_.Fill == c) return;
+    state_.Fill = c;
+    AppendColor(content_, c, "rg");
+  }
+  void SetStroke(const QColor& c, int width) {
+    if (state_.Stroke != c) {
+      state_.Stroke = c;
+      AppendColor(content_, c, "RG");
+    }
+    // Pens under one device pixel draw the thinnest line, as on paper.
+    const double w = width < 1 ? 0 : width;
+    if (state_.Width != w) {
+      state_.Width = w;
+      TOut(content_) << w << "w\n";
+    }
+  }
+  void Save() {
+    content_.append("q\n");
+    saved_ = state_;
+  }
+  void Restore() {
+    content_.append("Q\n");
+    state_ = saved_;
+  }
+
+  int WritePage(const TDisplayList* list) {
+    content_.clear();
+    state_ = TState{};
+    TOut(content_) << pageMatrix_.m11() << 0 << 0 << pageMatrix_.m22() << pageMatrix_.dx() << pageMatrix_.dy()
+                   << "cm\n1 J 1 j\n";
+    if (list) {
+      for (const TDrawOp& op : list->Ops()) {
+        switch (op.Kind) {
+          case TOpKind::Text: Text(*list, op); break;
+          case TOpKind::Image: Image(*list, op); break;
+          default: Shape(op); break;
+        }
+      }
+    }
+    const int contents = NewObject();
+    Stream(contents, {}, Deflate(content_, 1));
+    const int page = NewObject();
+    Begin(page);
+    QByteArray d = "<< /Type /Page /Parent 2 0 R /Resources 3 0 R /MediaBox [0 0 ";
+    TOut(d) << widthPt_ << heightPt_;
+    out_.append(d + "] /Contents " + Ref(contents) + " >>\n");
+    End();
+    return page;
+  }
+
+  // The colour a pen mode draws with on paper, where there is nothing to
+  // combine with; false when the mode draws nothing there.
+  static bool PenColor(const TPenSpec& pen, QColor& color) {
+    color = ToQColor(pen.Color);
+    switch (pen.Mode) {
+      case TPenMode::Black: color = Qt::black; return true;
+      case TPenMode::White: color = Qt::white; return true;
+      case TPenMode::Nop:
+      case TPenMode::Not: return false;
+      case TPenMode::NotCopy: color = QColor(255 - color.red(), 255 - color.green(), 255 - color.blue()); return true;
+      default: return true;
+    }
+  }
+
+  static QRectF Box(const TDrawOp& op) {
+    return QRectF(QPointF(op.X1, op.Y1), QPointF(op.X2, op.Y2)).normalized();
+  }
+
+  void AppendPath(const QPainterPath& path) {
+    TOut o(content_);
+    for (int i = 0; i < path.elementCount(); ++i) {
+      const QPainterPath::Element e = path.elementAt(i);
+      if (e.isMoveTo()) {
+        o << e.x << e.y << "m\n";
+      } else if (e.isLineTo()) {
+        o << e.x << e.y << "l\n";
+      } else if (e.isCurveTo() && i + 2 < path.elementCount()) {
+        const QPainterPath::Element c2 = path.elementAt(i + 1), end = path.elementAt(i + 2);
+        o << e.x << e.y << c2.x << c2.y << end.x << end.y << "c\n";
+        i += 2;
+      }
+    }
+  }
+
+  // Hatched brushes: the shape's path clips parallel lines a twentieth of an
+  // inch apart.
+  void Hatch(const QPainterPath& shape, const TBrushSpec& brush) {
+    const QRectF r = shape.boundingRect();
+    const double step = std::max(2.0, pages_.ResolutionX() / 20.0);
+    Save();
+    AppendPath(shape);
+    content_.append("W n\n");
+    SetStroke(ToQColor(brush.Color), 0);
+    TOut o(content_);
+    const bool horizontal = brush.Style == TBrushStyle::Horizontal || brush.Style == TBrushStyle::Cross;
+    const bool vertical = brush.Style == TBrushStyle::Vertical || brush.Style == TBrushStyle::Cross;
+    const bool forward = brush.Style == TBrushStyle::FDiagonal || brush.Style == TBrushStyle::DiagCross;
+    const bool backward = brush.Style == TBrushStyle::BDiagonal || brush.Style == TBrushStyle::DiagCross;
+    if (horizontal)
+      for (double y = r.top(); y <= r.bottom(); y += step) o << r.left() << y << "m" << r.right() << y << "l\n";
+    if (vertical)
+      for (double x = r.left(); x <= r.right(); x += step) o << x << r.top() << "m" << x << r.bottom() << "l\n";
+    const double span = r.width() + r.height();
+    if (forward)
+      for (double d = 0; d <= span; d += step)
+        o << r.left() + d - r.height() << r.bottom() << "m" << r.left() + d << r.top() << "l\n";
+    if (backward)
+      for (double d = 0; d <= span; d += step)
+        o << r.left() + d - r.height() << r.top() << "m" << r.left() + d << r.bottom() << "l\n";
+    content_.append("S\n");
+    Restore();
+  }
+
+  // Fills and strokes a closed shape the way a painter with that pen and
+  // brush does: the inside first, then the outline.
+  void FillAndStroke(const QPainterPath& shape, const TBrushSpec& brush, const TPenSpec& pen, const QColor& penColor,
+                     bool outline) {
+    const bool solid = brush.Style == TBrushStyle::Solid;
+    if (brush.Style != TBrushStyle::Clear && !solid) Hatch(shape, brush);
+    if (solid) SetFill(ToQColor(brush.Color));
+    if (outline) SetStroke(penColor, pen.Width);
+    if (!solid && !outline) return;
+    AppendPath(shape);
+    content_.append(solid && outline ? "B\n" : (solid ? "f\n" : "S\n"));
+  }
+
+  void Shape(const TDrawOp& op) {
+    QColor color;
+    if (!PenColor(op.Pen, color)) return;
+    switch (op.Kind) {
+      case TOpKind::Line:
+        SetStroke(color, op.Pen.Width);
+        TOut(content_) << op.X1 << op.Y1 << "m" << op.X2 << op.Y2 << "l S\n";
+        break;
+      case TOpKind::Rect: {
+        QPainterPath path;
+        path.addRect(Box(op));
+        FillAndStroke(path, op.Brush, op.Pen, color, true);
+        break;
+      }
+      case TOpKind::FillRect: {
+        QPainterPath path;
+        path.addRect(Box(op));
+        FillAndStroke(path, op.Brush, op.Pen, color, false);
+        break;
+      }
+      case TOpKind::Ellipse: {
+        QPainterPath path;
+        path.addEllipse(Box(op));
+        FillAndStroke(path, op.Brush, op.Pen, color, true);
+        break;
+      }
+      case TOpKind::Arc: {
+        const QRectF box = Box(op);
+        const double a1 = RayAngle(box, op.X3, op.Y3);
+        double span = RayAngle(box, op.X4, op.Y4) - a1;
+        while (span <= 0) span += 360.0;  // the same ray twice: the whole ellipse
+        QPainterPath path;
+        path.arcMoveTo(box, a1);
+        path.arcTo(box, a1, span);
+        SetStroke(color, op.Pen.Width);
+        AppendPath(path);
+        content_.append("S\n");
+        break;
+      }
+      default: break;
+    }
+  }
+
+  // Angle (degrees, counter-clockwise with y up) of the ray from the
+  // ellipse's centre through (x, y).
+  static double RayAngle(const QRectF& box, double x, double y) {
+    const double rx = box.width() / 2, ry = box.height() / 2;
+    if (rx <= 0 || ry <= 0) return 0;
+    const QPointF c = box.center();
+    return std::atan2(-(y - c.y()) / ry, (x - c.x()) / rx) * 180.0 / std::numbers::pi;
+  }
+
+  void Text(const TDisplayList& list, const TDrawOp& op) {
+    const TRecordedFont& f = list.FontOf(op);
+    if (!f.Metrics) return;
+    const std::string& text = list.TextOf(op);
+    // The text's frame: origin at its top-left, x along the reading
+    // direction, y down; turned text turns counter-clockwise on the page.
+    QTransform frame = QTransform::fromTranslate(op.X1, op.Y1);
+    if (f.Spec.Escapement != 0) frame.rotate(-f.Spec.Escapement / 10.0);
+    if (op.Brush.Style == TBrushStyle::Solid) {
+      Save();
+      TOut(content_) << frame.m11() << frame.m12() << frame.m21() << frame.m22() << frame.dx() << frame.dy() << "cm\n";
+      SetFill(ToQColor(op.Brush.Color));
+      TOut(content_) << 0 << 0 << op.X2 << op.Y2 << "re f\n";
+      Restore();
+    }
+    if (text.empty()) return;
+    TFontUse& use = FontFor(*f.Metrics);
+    for (const char ch : text) use.Used[static_cast<unsigned char>(ch)] = true;
+    const int font = use.Number;
+    const double size = f.Metrics->PixelSize();
+    SetFill(ToQColor(f.Spec.Color));
+    // Glyphs stand upright in the downward page: flip them about the baseline.
+    const QTransform tm = QTransform(1, 0, 0, -1, 0, f.Metrics->Ascent()) * frame;
+    content_.append("BT\n");
+    if (state_.Font != font || state_.Size != size) {
+      state_.Font = font;
+      state_.Size = size;
+      content_.append("/F" + QByteArray::number(font) + " ");
+      TOut(content_) << size << "Tf\n";
+    }
+    if (f.Spec.Escapement == 0) {
+      TOut(content_) << "1 0 0 -1" << op.X1 << op.Y1 + f.Metrics->Ascent() << "Tm\n";
+    } else {
+      TOut(content_) << tm.m11() << tm.m12() << tm.m21() << tm.m22() << tm.dx() << tm.dy() << "Tm\n";
+    }
+    AppendLiteral(content_, text);
+    content_.append(" Tj\nET\n");
+  }
+
+  void Image(const TDisplayList& list, const TDrawOp& op) {
+    const QImage& image = list.ImageOf(op);
+    if (image.isNull()) return;
+    int number = 0;
+    const qint64 key = image.cacheKey();
+    const auto known = imageKeys_.find(key);
+    if (known != imageKeys_.end()) {
+      number = known->second;
+    } else {
+      const TPdfOutput::TEncodedImage& e = owner_.Encoded(image);
+      // The same picture under another key (a second copy of one clock
+      // face) is written once per document too.
+      const auto written = encodedNumbers_.find(e.Id);
+      if (written != encodedNumbers_.end()) {
+        number = written->second;
+      } else {
+        const int object = NewObject();
+        number = static_cast<int>(imageObjects_.size()) + 1;
+        imageObjects_.emplace_back(object, number);
+        encodedNumbers_.emplace(e.Id, number);
+        Stream(object,
+               "/Type /XObject /Subtype /Image /Width " + QByteArray::number(e.Image.width()) + " /Height " +
+                   QByteArray::number(e.Image.height()) + " /ColorSpace " + (e.Gray ? "/DeviceGray" : "/DeviceRGB") +
+                   " /BitsPerComponent 8 /Interpolate true /DecodeParms [null null]",
+               e.Data, "[/FlateDecode /RunLengthDecode]");
+      }
+      imageKeys_.emplace(key, number);
+    }
+    const QRectF box = Box(op);
+    content_.append("q\n");
+    TOut(content_) << box.width() << 0 << 0 << -box.height() << box.left() << box.bottom() << "cm\n";
+    content_.append("/Im" + QByteArray::number(number) + " Do\nQ\n");
+  }
+
+  TPdfOutput& owner_;
+  const TMetaReport& pages_;
+  QByteArray out_;
+  std::vector<qsizetype> offsets_;
+  double widthPt_ = 0, heightPt_ = 0;
+  QTransform pageMatrix_;
+  QByteArray content_;
+  TState state_, saved_;
+  std::vector<TFontUse> fonts_;
+  std::vector<std::pair<int, int>> imageObjects_;  // (object, number)
+  std::map<qint64, int> imageKeys_;
+  std::map<int, int> encodedNumbers_;  // TEncodedImage::Id -> number
+};
+
+TPdfOutput::TPdfOutput() = default;
+TPdfOutput::~TPdfOutput() = default;
+
+const TPdfOutput::TEncodedImage& TPdfOutput::Encoded(const QImage& image) {
+  const QImage rgb = Opaque(image);
+  const QByteArray samples = Samples(rgb);
+  const bool gray = samples.size() == static_cast<qsizetype>(rgb.width()) * rgb.height();
+  const std::size_t hash = qHash(samples);
+  for (TEncodedImage& e : images_) {
+    if (e.Hash == hash && e.Gray == gray && e.Image.size() == rgb.size() && e.Samples == samples) {
+      e.LastUsed = document_;
+      return e;
+    }
+  }
+  TEncodedImage e;
+  e.Id = ++lastId_;
+  e.Image = rgb;
+  e.Hash = hash;
+  e.Gray = gray;
+  e.Samples = samples;
+  e.LastUsed = document_;
+  // Line drawings on white are long runs of equal bytes: run-length coding
+  // them first leaves deflate a tenth of the work.
+  e.Data = Deflate(RunLength(samples), 6);
+  images_.push_back(std::move(e));
+  return images_.back();
+}
+
+QByteArray TPdfOutput::Document(const TMetaReport& pages, const QString& title) {
+  ++document_;
+  // Pictures not used by this document or the one before are let go.
+  std::erase_if(images_, [this](const TEncodedImage& e) { return e.LastUsed < document_ - 1; });
+  TPdfDocumentBuilder builder(*this, pages);
+  return builder.Build(title);
+}
+
+void TPdfOutput::Write(const TMetaReport& pages, const QString& path, const QString& title) {
+  const QByteArray pdf = Document(pages, title);
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit()) {
+    throw TPrintError(QStringLiteral("Cannot write the PDF file \"%1\": %2").arg(path, file.errorString()).toStdString());
+  }
+}
+
+}  // namespace sumcraft

@@ -1,0 +1,67 @@
+#pragma once
+// PDF files written straight from the recorded pages of a page store: every
+// drawing operation becomes PDF operators, with no painter in between. The
+// result looks as a replay onto Qt's PDF writer does (the same positions,
+// pens, fonts and pictures) at a small part of the cost: Qt's writer places
+// every glyph on its own, scans the whole Unicode range twice for each font
+// of each file to map glyphs back to characters, and re-encodes every
+// picture as JPEG.
+//
+//   TPdfOutput pdf;                                  // keep it for many files
+//   pdf.Write(QuizPages(quiz), "quiz.pdf");          // one job, one file
+//
+// Texts are Windows-1252, which is what the PDF's WinAnsiEncoding holds, so
+// every font is a plain TrueType font with the bundled font file embedded
+// whole; text can be searched and copied. Pictures are stored losslessly
+// (grey or RGB, deflated) and a picture met again (the answer key's clock
+// faces are the quiz's) is stored from the earlier encoding. Files carry no
+// date: the same pages give the same bytes.
+//
+// Needs a QGuiApplication (fonts); GUI thread only.
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <cstddef>
+#include <vector>
+
+namespace sumcraft {
+
+class TMetaReport;
+
+class TPdfOutput {
+public:
+  TPdfOutput();
+  ~TPdfOutput();
+  TPdfOutput(const TPdfOutput&) = delete;
+  TPdfOutput& operator=(const TPdfOutput&) = delete;
+
+  // Every page of the store, in order, as one PDF document on the paper of
+  // the store's printer (its physical size and printing offset). An empty
+  // store gives one blank page. `title` becomes the document's title.
+  QByteArray Document(const TMetaReport& pages, const QString& title = {});
+
+  // Document written to `path`, which is replaced only once written whole.
+  // Throws TPrintError naming the file when it cannot be written.
+  void Write(const TMetaReport& pages, const QString& path, const QString& title = {});
+
+  // An encoded picture, kept for the next document.
+  struct TEncodedImage {
+    int Id = 0;
+    QImage Image;        // the picture (shared, not copied)
+    QByteArray Samples;  // grey or RGB bytes
+    std::size_t Hash = 0;
+    QByteArray Data;     // run-length coded, then deflated
+    bool Gray = false;
+    int LastUsed = 0;  // number of the document that last used it
+  };
+
+private:
+  friend class TPdfDocumentBuilder;
+  const TEncodedImage& Encoded(const QImage& image);
+
+  std::vector<TEncodedImage> images_;
+  int document_ = 0;
+  int lastId_ = 0;
+};
+
+}  // namespace sumcraft
