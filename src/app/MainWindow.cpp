@@ -104,8 +104,9 @@ double TMainWindow::PixelRatio() const {
 
 QSize TMainWindow::PictureSize() const { return ScrollBox2 ? ScrollBox2->PictureSize() : QSize(); }
 
-QSize TMainWindow::DevicePictureSize() const {
-  const QSize size = PictureSize();
+QSize TMainWindow::DevicePictureSize() const { return DeviceSizeOf(PictureSize()); }
+
+QSize TMainWindow::DeviceSizeOf(QSize size) const {
   const double ratio = PixelRatio();
   return {std::max(1, Nearest(size.width() * ratio)), std::max(1, Nearest(size.height() * ratio))};
 }
@@ -170,10 +171,19 @@ void TMainWindow::DrawPage() {
 
 void TMainWindow::PrefetchNeighbours() {
   if (showingWelcome_) return;
+  // What the user is likely to ask for next: the next and the previous
+  // page, then this page one zoom step larger and smaller.
   const QSize size = DevicePictureSize();
-  for (int page : {currentPage_ + 1, currentPage_ - 1}) {
-    if (page < 1 || page > pageCount_ || pageCache_.Contains(layoutSerial_, page, size)) continue;
-    pageCache_.Page(*quiz_, layoutSerial_, page, size);
+  const auto zoomed = [this](int percent) {
+    return DeviceSizeOf(BoundedPictureSize(PictureSizeForZoom(percent, Paper(), ScreenDpiX(), ScreenDpiY())));
+  };
+  const std::pair<int, QSize> wanted[] = {{currentPage_ + 1, size},
+                                           {currentPage_ - 1, size},
+                                           {currentPage_, zoomed(ZoomInPercent(zoomPercent_, ZoomEntries()))},
+                                           {currentPage_, zoomed(ZoomOutPercent(zoomPercent_, ZoomEntries()))}};
+  for (const auto& [page, pageSize] : wanted) {
+    if (page < 1 || page > pageCount_ || pageCache_.Contains(layoutSerial_, page, pageSize)) continue;
+    pageCache_.Page(*quiz_, layoutSerial_, page, pageSize);
     // One page per turn of the event loop keeps the window answering.
     QTimer::singleShot(0, this, [this] { Guarded(TFailedAction::Other, [this] { PrefetchNeighbours(); }); });
     return;

@@ -263,6 +263,7 @@ private:
   void SetPictureSize(QSize size);
   double PixelRatio() const;
   QSize DevicePictureSize() const;
+  QSize DeviceSizeOf(QSize pictureSize) const;
   TPaperMeasure Paper() const;
   // The scales of the frame: picture pixels per page unit.
   bool FrameScales(double& horizontal, double& vertical) const;

@@ -15,7 +15,7 @@ class TQuiz;
 
 class TPageImageCache {
 public:
-  explicit TPageImageCache(std::size_t capacity = 6) : capacity_(capacity) {}
+  explicit TPageImageCache(std::size_t capacity = 8) : capacity_(capacity) {}
 
   // Page `page` of the quiz's last layout at `size` device pixels: a white
   // page with its black frame and the recorded page stretched over it.

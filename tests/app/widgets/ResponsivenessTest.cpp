@@ -72,9 +72,19 @@ TEST_F(Responsiveness, PageTurnsZoomAndSelectionOnAFiftyPageQuiz) {
     revisits.push_back(Timed([&] { W().PreviousPageCommand(); }));
     revisits.push_back(Timed([&] { W().NextPageCommand(); }));
   }
+  // Each zoom on another page, so that no page is kept at the new size,
+  // once straight after the page turn and once after a pause.
+  std::vector<double> zoomsAfterPause;
   for (int i = 0; i < 10; ++i) {
+    W().SetCurrentPage(2 + 2 * i);
+    W().RefreshView();
     zooms.push_back(Timed([&] { W().ZoomInCommand(); }));
     zooms.push_back(Timed([&] { W().ZoomOutCommand(); }));
+    W().NextPageCommand();
+    QTest::qWait(100);
+    zoomsAfterPause.push_back(Timed([&] { W().ZoomInCommand(); }));
+    QTest::qWait(100);
+    zoomsAfterPause.push_back(Timed([&] { W().ZoomOutCommand(); }));
   }
   const int sets = static_cast<int>(Q().Sets.Count());
   for (int i = 0; i < 40; ++i) selections.push_back(Timed([&] { W().SelectSet(i % sets); }));
@@ -83,7 +93,8 @@ TEST_F(Responsiveness, PageTurnsZoomAndSelectionOnAFiftyPageQuiz) {
   Report("page turn, straight through", firstVisits);
   Report("page turn after a pause on the page", reading);
   Report("page turn to a page shown before", revisits);
-  Report("zoom in / out", zooms);
+  Report("zoom in / out, straight after a page turn", zooms);
+  Report("zoom in / out after a pause on the page", zoomsAfterPause);
   Report("selecting a set", selections);
   EXPECT_EQ(W().LayoutSerial(), serial);  // none of these lays the quiz out
 }
