@@ -38,6 +38,8 @@ int main(int argc, char** argv) {
     app = std::make_unique<QApplication>(argc, argv);
   }
   QApplication::setApplicationName(QStringLiteral("Sumcraft"));
+  // The installed launcher's name, so desktops show its icon for the window.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.sumcraft.Sumcraft"));
 
   // Qt has taken its own options (-platform, -style ...) out by now.
   const TCommandLine commandLine = ParseCommandLine(QApplication::arguments().mid(1));
