@@ -183,6 +183,34 @@ const TEmbeddedFont& EmbeddedFont(TBundledFace face, bool bold) {
   return *cache.emplace(key, std::move(font)).first->second;
 }
 
+// The font file embedded for a set of glyphs, deflated. The answer key
+// usually needs the glyphs of the quiz pages before it, so the last few are
+// kept.
+struct TFontFile {
+  const TEmbeddedFont* Font = nullptr;
+  std::vector<bool> Keep;
+  bool Subset = false;
+  qsizetype Length = 0;
+  QByteArray Deflated;
+};
+
+const TFontFile& FontFile(const TEmbeddedFont& font, const std::vector<bool>& keep) {
+  static std::vector<TFontFile> recent;
+  for (const TFontFile& f : recent)
+    if (f.Font == &font && f.Keep == keep) return f;
+  TFontFile f;
+  f.Font = &font;
+  f.Keep = keep;
+  QByteArray file = SubsetTrueType(font.File, keep);
+  f.Subset = !file.isEmpty();
+  if (!f.Subset) file = font.File;
+  f.Length = file.size();
+  f.Deflated = Deflate(file, 6);
+  if (recent.size() >= 8) recent.erase(recent.begin());
+  recent.push_back(std::move(f));
+  return recent.back();
+}
+
 // ---- One document.
 
 // The samples of an opaque picture: one grey byte a pixel when every pixel
@@ -358,11 +386,9 @@ private:
         keep[font.Glyphs[c - 32]] = true;
         tagSeed = tagSeed * 31 + c;
       }
-      QByteArray file = SubsetTrueType(font.File, keep);
+      const TFontFile& file = FontFile(font, keep);
       QByteArray name = font.PsName;
-      if (file.isEmpty()) {
-        file = font.File;
-      } else {
+      if (file.Subset) {
         QByteArray tag(6, 'A');
         for (char& ch : tag) {
           ch = static_cast<char>('A' + tagSeed % 26);
@@ -387,7 +413,7 @@ private:
       if (use.Bold) o << "/FontWeight 700";
       out_.append(fd + "/FontFile2 " + Ref(fileObject) + " >>\n");
       End();
-      Stream(fileObject, "/Length1 " + QByteArray::number(file.size()), Deflate(file, 6));
+      Stream(fileObject, "/Length1 " + QByteArray::number(file.Length), file.Deflated);
     }
   }
 
