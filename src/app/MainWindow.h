@@ -14,7 +14,6 @@
 // that tests can answer the dialogs without modal loops.
 #include <QImage>
 #include <QMainWindow>
-#include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <functional>
