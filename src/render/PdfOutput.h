@@ -11,11 +11,12 @@
 //   pdf.Write(QuizPages(quiz), "quiz.pdf");          // one job, one file
 //
 // Texts are Windows-1252, which is what the PDF's WinAnsiEncoding holds, so
-// every font is a plain TrueType font with the bundled font file embedded
-// whole; text can be searched and copied. Pictures are stored losslessly
-// (grey or RGB, deflated) and a picture met again (the answer key's clock
-// faces are the quiz's) is stored from the earlier encoding. Files carry no
-// date: the same pages give the same bytes.
+// every font is a plain TrueType font, embedded as a subset of the bundled
+// font file holding the glyphs drawn; text can be searched and copied.
+// Pictures are stored losslessly (grey or RGB, run-length coded and
+// deflated), and a picture met again (the answer key's clock faces are the
+// quiz's) is taken from the earlier encoding. Files carry no date: the same
+// pages give the same bytes.
 //
 // Needs a QGuiApplication (fonts); GUI thread only.
 #include <QByteArray>
