@@ -34,7 +34,7 @@ test-sanitized: deps
 	@cmake -S . -B $(SAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DSUMCRAFT_WERROR=ON \
 	  -DCMAKE_CXX_FLAGS="$(SAN_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SAN_FLAGS)" >/dev/null
 	@cmake --build $(SAN_DIR) -j$(JOBS)
-	@ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
+	@ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --test-dir $(SAN_DIR) --output-on-failure -j$(JOBS)
 
