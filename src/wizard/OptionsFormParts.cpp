@@ -6,6 +6,7 @@
 #include "wizard/UiFonts.h"
 #include "wizard/lfCheckbox.h"
 #include "wizard/lfComboBox.h"
+#include "wizard/lfInputField.h"
 #include "wizard/lfLabel.h"
 #include "wizard/lfRadioButton.h"
 
@@ -37,6 +38,15 @@ TlfLabel* MakeOptionsLabel(QWidget* parent, const QString& text, int x, int y) {
   label->move(x, y);
   label->adjustSize();
   return label;
+}
+
+TlfInputField* MakeOptionsTextBox(QWidget* parent, const QRect& geometry, int maxLength) {
+  auto* box = new TlfInputField(parent);
+  box->setGeometry(geometry);
+  box->SetMaxLength(maxLength);
+  box->SetKeystrokesAllowed(aAnyKey);
+  box->SetHighlightOnEntry(true);
+  return box;
 }
 
 TlfCheckbox* MakeOptionsCheckbox(QWidget* parent, const QString& text, int x, int y) {

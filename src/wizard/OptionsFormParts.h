@@ -13,6 +13,7 @@ namespace sumcraft {
 
 class TlfCheckbox;
 class TlfComboBox;
+class TlfInputField;
 class TlfLabel;
 class TlfRadioButton;
 
@@ -25,6 +26,9 @@ TlfLabel* MakeOptionsHeading(QWidget* parent, const QString& text, int x, int y)
 TlfLabel* MakeOptionsLabel(QWidget* parent, const QString& text, int x, int y);
 TlfCheckbox* MakeOptionsCheckbox(QWidget* parent, const QString& text, int x, int y);
 TlfRadioButton* MakeOptionsRadio(QWidget* parent, const QString& text, int x, int y);
+// A text box taking any key, at most maxLength characters, whose text is
+// selected on entry.
+TlfInputField* MakeOptionsTextBox(QWidget* parent, const QRect& geometry, int maxLength);
 // A drop-down list of `items` in the size lists' font.
 TlfComboBox* MakeSizeList(QWidget* parent, const QStringList& items, const QRect& geometry);
 

@@ -28,15 +28,6 @@ constexpr std::int32_t kDefaultStepSize = 10;
 constexpr std::int32_t kDefaultTermType = 1;
 constexpr std::int32_t kDefaultGraphType = 1;
 
-TlfInputField* MakeTextBox(QWidget* parent, const QRect& geometry, int maxLength) {
-  auto* box = new TlfInputField(parent);
-  box->setGeometry(geometry);
-  box->SetMaxLength(maxLength);
-  box->SetKeystrokesAllowed(aAnyKey);
-  box->SetHighlightOnEntry(true);
-  return box;
-}
-
 }  // namespace
 
 TProblemOptionsGraphForm::TProblemOptionsGraphForm(TPgmSettings& settings, QWidget* parent)
@@ -53,13 +44,13 @@ TProblemOptionsGraphForm::TProblemOptionsGraphForm(TPgmSettings& settings, QWidg
   cmbType->setCurrentIndex(0);
   cmbItem = new TlfComboBox(this);
   cmbItem->setGeometry(322, 105, 200, 26);
-  txtPredicate = MakeTextBox(this, QRect(528, 106, 273, 24), kPredicateLength);
+  txtPredicate = MakeOptionsTextBox(this, QRect(528, 106, 273, 24), kPredicateLength);
 
   lblAxes = MakeOptionsHeading(this, QStringLiteral("Set titles for the axes:"), 40, 150);
   lblXLegend = MakeOptionsLabel(this, QStringLiteral("Datasets Legend:"), 60, 180);
-  txtXLegendTitle = MakeTextBox(this, QRect(176, 176, 160, 24), kLegendLength);
+  txtXLegendTitle = MakeOptionsTextBox(this, QRect(176, 176, 160, 24), kLegendLength);
   lblYLegend = MakeOptionsLabel(this, QStringLiteral("Count Legend:"), 60, 212);
-  txtYLegendTitle = MakeTextBox(this, QRect(176, 208, 160, 24), kLegendLength);
+  txtYLegendTitle = MakeOptionsTextBox(this, QRect(176, 208, 160, 24), kLegendLength);
 
   lblCaptions = MakeOptionsHeading(this, QStringLiteral("Set captions for the data sets:"), 40, 250);
   for (int i = 0; i < 4; ++i) {
@@ -67,7 +58,7 @@ TProblemOptionsGraphForm::TProblemOptionsGraphForm(TPgmSettings& settings, QWidg
     const int x = i < 2 ? 60 : 226;
     const int y = 280 + (i % 2) * 32;
     lblCaption[i] = MakeOptionsLabel(this, QStringLiteral("Set %1:").arg(i + 1), x, y + 4);
-    txtCaption[i] = MakeTextBox(this, QRect(x + 48, y, 110, 24), kCaptionLength);
+    txtCaption[i] = MakeOptionsTextBox(this, QRect(x + 48, y, 110, 24), kCaptionLength);
   }
 
   lblGraphType = MakeOptionsLabel(this, QStringLiteral("Graph Type:"), 60, 358);
@@ -85,15 +76,15 @@ TProblemOptionsGraphForm::TProblemOptionsGraphForm(TPgmSettings& settings, QWidg
   // Kept from the dialog's earlier form; only the title box is read.
   lblOrientation = MakeOptionsLabel(this, QStringLiteral("Orientation:"), 0, 0);
   lblIncrementCount = MakeOptionsLabel(this, QStringLiteral("# of increments:"), 0, 0);
-  txtIncrementCount = MakeTextBox(this, QRect(0, 0, 60, 24), 0);
+  txtIncrementCount = MakeOptionsTextBox(this, QRect(0, 0, 60, 24), 0);
   lblStepSize = MakeOptionsLabel(this, QStringLiteral("Step size:"), 0, 0);
-  txtStepSize = MakeTextBox(this, QRect(0, 0, 60, 24), 0);
+  txtStepSize = MakeOptionsTextBox(this, QRect(0, 0, 60, 24), 0);
   lblRoundTo = MakeOptionsLabel(this, QStringLiteral("Round to nearest:"), 0, 0);
   cmbSecondTermType = MakeSizeList(this,
                                    {QStringLiteral("1 (no rounding)"), QStringLiteral("10"), QStringLiteral("100")},
                                    QRect(0, 0, 150, 26));
   lblTitle = MakeOptionsLabel(this, QStringLiteral("Title:"), 0, 0);
-  txtGraphTitle = MakeTextBox(this, QRect(0, 0, 150, 24), kLegendLength);
+  txtGraphTitle = MakeOptionsTextBox(this, QRect(0, 0, 150, 24), kLegendLength);
   txtGraphTitle->setText(QStringLiteral("Title"));
   for (QWidget* hidden : std::initializer_list<QWidget*>{lblOrientation, lblIncrementCount, txtIncrementCount,
                                                          lblStepSize, txtStepSize, lblRoundTo, cmbSecondTermType,

@@ -22,15 +22,6 @@ std::uint8_t Byte(int value) { return static_cast<std::uint8_t>(value); }
 // Windows' sky blue: the boxes that only show values.
 const QColor kSkyBlue(166, 202, 240);
 
-TlfInputField* MakeTextBox(QWidget* parent, const QRect& geometry, int maxLength) {
-  auto* box = new TlfInputField(parent);
-  box->setGeometry(geometry);
-  box->SetMaxLength(maxLength);
-  box->SetKeystrokesAllowed(aAnyKey);
-  box->SetHighlightOnEntry(true);
-  return box;
-}
-
 }  // namespace
 
 TProblemOptionsTableDataForm::TProblemOptionsTableDataForm(TPgmSettings& settings, QWidget* parent)
@@ -47,7 +38,7 @@ TProblemOptionsTableDataForm::TProblemOptionsTableDataForm(TPgmSettings& setting
   cmbType->setCurrentIndex(0);
   cmbItem = new TlfComboBox(this);
   cmbItem->setGeometry(382, 105, 180, 26);
-  txtPredicate = MakeTextBox(this, QRect(568, 106, 233, 24), kPredicateLength);
+  txtPredicate = MakeOptionsTextBox(this, QRect(568, 106, 233, 24), kPredicateLength);
 
   lblNumbers = MakeOptionsHeading(this, QStringLiteral("Set options for the numbers in the table:"), 40, 150);
   lblDigits = MakeOptionsLabel(this, QStringLiteral("# of digits in table data:"), 60, 180);
@@ -62,12 +53,12 @@ TProblemOptionsTableDataForm::TProblemOptionsTableDataForm(TPgmSettings& setting
   lblCaptions = MakeOptionsHeading(this, QStringLiteral("Change table captions and names below:"), 40, 252);
   constexpr int kNameX = 60, kNameWidth = 130, kDataX = 194, kDataWidth = 110;
   constexpr int kRow0 = 278, kRowStep = 28, kBoxHeight = 24;
-  txtCaptionHead = MakeTextBox(this, QRect(kNameX, kRow0, kNameWidth, kBoxHeight), kNameLength);
-  txtDataHead = MakeTextBox(this, QRect(kDataX, kRow0, kDataWidth, kBoxHeight), kNameLength);
+  txtCaptionHead = MakeOptionsTextBox(this, QRect(kNameX, kRow0, kNameWidth, kBoxHeight), kNameLength);
+  txtDataHead = MakeOptionsTextBox(this, QRect(kDataX, kRow0, kDataWidth, kBoxHeight), kNameLength);
   for (int row = 0; row < 4; ++row) {
     const int y = kRow0 + (row + 1) * kRowStep;
-    txtCaption[row] = MakeTextBox(this, QRect(kNameX, y, kNameWidth, kBoxHeight), kNameLength);
-    TlfInputField* number = MakeTextBox(this, QRect(kDataX, y, kDataWidth, kBoxHeight), 0);
+    txtCaption[row] = MakeOptionsTextBox(this, QRect(kNameX, y, kNameWidth, kBoxHeight), kNameLength);
+    TlfInputField* number = MakeOptionsTextBox(this, QRect(kDataX, y, kDataWidth, kBoxHeight), 0);
     number->setReadOnly(true);
     number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Tab passes them by; a click lands in the row's name box instead.
