@@ -21,7 +21,7 @@ inline const QString kUserInterfaceTopic = QStringLiteral("User_Interface_Featur
 QUrl HelpTopicUrl(const QString& topic);
 
 // The page browser. Pages may name the maker's web addresses by the
-// placeholders {SAMPLE_QUIZZES_ADDRESS} and {UPDATE_PAGE_ADDRESS}, which are
+// markers {SAMPLE_QUIZZES_ADDRESS} and {UPDATE_PAGE_ADDRESS}, which are
 // filled in from the program's one list of addresses when a page loads.
 class THelpBrowser : public QTextBrowser {
   Q_OBJECT
