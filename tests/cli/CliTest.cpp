@@ -20,21 +20,8 @@ using test::WriteBytes;
 
 const std::string kExample = SUMCRAFT_QUIZ_DATA "/example.qiz";
 
-class CliTest : public ::testing::Test {
+class CliTest : public test::CliFixture {
 protected:
-  void SetUp() override { fs::create_directory(Home()); }
-
-  CliResult Run(const std::vector<std::string>& args) { return test::RunCli(args, Home()); }
-  std::string Home() const { return folder_.File("home"); }
-  std::string File(const std::string& name) const { return folder_.File(name); }
-
-  // A usage error: status 2, one line on standard error, nothing on standard output.
-  void ExpectUsageError(const std::vector<std::string>& args) {
-    const CliResult r = Run(args);
-    EXPECT_EQ(r.status, 2) << r.err;
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
-  }
 
   // A quiz of several sets and kinds, generated and saved to name.
   std::string WriteMixedQuiz(const std::string& name) {
@@ -55,8 +42,6 @@ protected:
     quiz.SaveToFile();
     return quiz.FileName;
   }
-
-  TempFolder folder_;
 };
 
 TEST_F(CliTest, HelpAndVersion) {

@@ -61,20 +61,8 @@ int Count(const std::string& text, const std::string& what) {
   return n;
 }
 
-class DrawingCommandsTest : public testing::Test {
+class DrawingCommandsTest : public test::CliFixture {
 protected:
-  void SetUp() override { fs::create_directory(Home()); }
-
-  CliResult Run(const std::vector<std::string>& args) { return test::RunCli(args, Home()); }
-  std::string Home() const { return folder_.File("home"); }
-  std::string File(const std::string& name) const { return folder_.File(name); }
-
-  void ExpectUsageError(const std::vector<std::string>& args) {
-    const CliResult r = Run(args);
-    EXPECT_EQ(r.status, 2) << r.err;
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
-  }
 
   QJsonObject LayoutOf(const std::vector<std::string>& args) {
     const CliResult r = Run(args);
@@ -84,8 +72,6 @@ protected:
     EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
     return doc.object();
   }
-
-  TempFolder folder_;
 };
 
 TEST_F(DrawingCommandsTest, HelpNamesTheCommandsAndTheShippedStyles) {

@@ -3,6 +3,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -45,5 +49,25 @@ inline CliResult RunCli(const std::vector<std::string>& args, const std::string&
   result.err = ReadBytes(errPath);
   return result;
 }
+
+// A test with its own folder and home folder for the CLI to run in.
+class CliFixture : public ::testing::Test {
+protected:
+  void SetUp() override { std::filesystem::create_directory(Home()); }
+
+  CliResult Run(const std::vector<std::string>& args) { return RunCli(args, Home()); }
+  std::string Home() const { return folder_.File("home"); }
+  std::string File(const std::string& name) const { return folder_.File(name); }
+
+  // A usage error: status 2, one line on standard error, nothing on standard output.
+  void ExpectUsageError(const std::vector<std::string>& args) {
+    const CliResult r = Run(args);
+    EXPECT_EQ(r.status, 2) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+  }
+
+  TempFolder folder_;
+};
 
 }  // namespace sumcraft::test
