@@ -64,12 +64,15 @@ qsizetype FloodFillBorder(QImage& image, QPoint start, const QColor& fill,
 
   // Painted pixels are remembered, not recognised by colour: the fill colour
   // may already occur inside the region, and the fill must still end.
-  std::vector<std::uint8_t> painted(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0);
+  // One bit a pixel: a picture is filled many times (once per shaded part),
+  // and clearing a byte map each time cost more than the fill.
+  std::vector<std::uint64_t> painted((static_cast<std::size_t>(w) * static_cast<std::size_t>(h) + 63) / 64, 0);
   auto index = [w](int x, int y) {
     return static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x);
   };
+  auto isPainted = [&](std::size_t i) { return (painted[i / 64] >> (i % 64)) & 1u; };
   auto open = [&](const QRgb* line, int x, int y) {
-    return painted[index(x, y)] == 0 && !IsBorderPremultiplied(premultiplied(line[x]), borderOnWhite);
+    return !isPainted(index(x, y)) && !IsBorderPremultiplied(premultiplied(line[x]), borderOnWhite);
   };
 
   if (!open(row(start.y()), start.x(), start.y())) return 0;
@@ -90,7 +93,8 @@ qsizetype FloodFillBorder(QImage& image, QPoint start, const QColor& fill,
 
     for (int x = left; x <= right; ++x) {
       line[x] = paint;
-      painted[index(x, y)] = 1;
+      const std::size_t i = index(x, y);
+      painted[i / 64] |= std::uint64_t{1} << (i % 64);
     }
     count += right - left + 1;
 

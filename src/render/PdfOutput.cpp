@@ -10,6 +10,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <numbers>
@@ -219,6 +220,10 @@ QByteArray Samples(const QImage& rgb) {
   const int w = rgb.width(), h = rgb.height();
   QByteArray gray(static_cast<qsizetype>(w) * h, Qt::Uninitialized);
   char* g = gray.data();
+  if (rgb.format() == QImage::Format_Grayscale8) {
+    for (int y = 0; y < h; ++y, g += w) std::memcpy(g, rgb.constScanLine(y), static_cast<std::size_t>(w));
+    return gray;
+  }
   for (int y = 0; y < h; ++y) {
     const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
     for (int x = 0; x < w; ++x) {
@@ -245,16 +250,18 @@ QByteArray Samples(const QImage& rgb) {
 // PDF run-length coding: a length byte n then n + 1 bytes as they are
 // (n < 128), or 257 - n copies of one byte (n > 128); 128 ends the data.
 QByteArray RunLength(const QByteArray& in) {
-  QByteArray out;
-  out.reserve(in.size() / 4 + 64);
   const auto* p = reinterpret_cast<const unsigned char*>(in.constData());
   const qsizetype n = in.size();
+  // At worst every 128 bytes take one length byte more, and the end mark.
+  QByteArray out(n + n / 128 + 2, Qt::Uninitialized);
+  char* o = out.data();
   qsizetype i = 0;
   while (i < n) {
     qsizetype run = 1;
     while (i + run < n && run < 128 && p[i + run] == p[i]) ++run;
     if (run >= 2) {
-      out.append(static_cast<char>(257 - run)).append(static_cast<char>(p[i]));
+      *o++ = static_cast<char>(257 - run);
+      *o++ = static_cast<char>(p[i]);
       i += run;
       continue;
     }
@@ -263,15 +270,20 @@ QByteArray RunLength(const QByteArray& in) {
     while (i + len < n && len < 128 &&
            !(i + len + 2 < n && p[i + len] == p[i + len + 1] && p[i + len] == p[i + len + 2]))
       ++len;
-    out.append(static_cast<char>(len - 1)).append(reinterpret_cast<const char*>(p + i), len);
+    *o++ = static_cast<char>(len - 1);
+    std::memcpy(o, p + i, static_cast<std::size_t>(len));
+    o += len;
     i += len;
   }
-  out.append(static_cast<char>(128));
+  *o++ = static_cast<char>(128);
+  out.truncate(o - out.constData());
   return out;
 }
 
 QImage Opaque(const QImage& image) {
-  return image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
+  const QImage::Format f = image.format();
+  return f == QImage::Format_RGB32 || f == QImage::Format_Grayscale8 ? image
+                                                                     : image.convertToFormat(QImage::Format_RGB32);
 }
 
 }  // namespace
@@ -696,6 +708,15 @@ TPdfOutput::TPdfOutput() = default;
 TPdfOutput::~TPdfOutput() = default;
 
 const TPdfOutput::TEncodedImage& TPdfOutput::Encoded(const QImage& image) {
+  // The same picture object as in the document before (the answer key
+  // draws the quiz's pictures again) needs no look at its pixels.
+  const qint64 key = image.cacheKey();
+  for (TEncodedImage& e : images_) {
+    if (e.Key == key) {
+      e.LastUsed = document_;
+      return e;
+    }
+  }
   const QImage rgb = Opaque(image);
   const QByteArray samples = Samples(rgb);
   const bool gray = samples.size() == static_cast<qsizetype>(rgb.width()) * rgb.height();
@@ -708,6 +729,7 @@ const TPdfOutput::TEncodedImage& TPdfOutput::Encoded(const QImage& image) {
   }
   TEncodedImage e;
   e.Id = ++lastId_;
+  e.Key = key;
   e.Image = rgb;
   e.Hash = hash;
   e.Gray = gray;
@@ -715,7 +737,7 @@ const TPdfOutput::TEncodedImage& TPdfOutput::Encoded(const QImage& image) {
   e.LastUsed = document_;
   // Line drawings on white are long runs of equal bytes: run-length coding
   // them first leaves deflate a tenth of the work.
-  e.Data = Deflate(RunLength(samples), 6);
+  e.Data = Deflate(RunLength(samples), 1);
   images_.push_back(std::move(e));
   return images_.back();
 }

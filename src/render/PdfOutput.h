@@ -48,6 +48,7 @@ public:
   // An encoded picture, kept for the next document.
   struct TEncodedImage {
     int Id = 0;
+    qint64 Key = 0;      // cacheKey() of the picture it was made from
     QImage Image;        // the picture (shared, not copied)
     QByteArray Samples;  // grey or RGB bytes
     std::size_t Hash = 0;

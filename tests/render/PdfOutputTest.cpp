@@ -237,6 +237,52 @@ TEST_F(PdfOutputTest, PaperAndEmptyStores) {
   EXPECT_FALSE(QFile::exists(dir_.filePath("no")));
 }
 
+// Pictures reach the file pixel for pixel whether they are kept with one
+// grey byte a pixel (rows padded to four bytes) or as colour, and a picture
+// changed between two documents is written as it is now, not as it was.
+TEST_F(PdfOutputTest, PicturesInGreyOrColourAndChangedBetweenDocuments) {
+  QImage colour(67, 41, QImage::Format_RGB32);  // odd width: grey rows are padded
+  colour.fill(Qt::white);
+  {
+    QPainter p(&colour);
+    p.fillRect(5, 5, 30, 20, QColor(0x80, 0x80, 0x80));
+    p.fillRect(40, 10, 20, 25, Qt::black);
+  }
+  const QImage grey = colour.convertToFormat(QImage::Format_Grayscale8);
+  ASSERT_NE(grey.bytesPerLine(), grey.width());
+
+  auto pdfOf = [&](const QImage& picture, const QString& name) {
+    TMetaReport pages;
+    pages.SetPrinter(&printer_);
+    pages.Reset();  // opens page 1
+    pages.CurrentCanvas()->StretchDraw(100, 100, 100 + 4 * picture.width(), 100 + 4 * picture.height(), picture);
+    pages.Close();
+    const QString path = dir_.filePath(name);
+    output_.Write(pages, path);
+    return path;
+  };
+  auto pageOf = [&](const QString& pdf) { return Rasterise(pdf, 1, 75); };
+
+  const QImage fromColour = pageOf(pdfOf(colour, "colour.pdf"));
+  const QImage fromGrey = pageOf(pdfOf(grey, "grey.pdf"));
+  ASSERT_FALSE(fromColour.isNull());
+  EXPECT_EQ(fromColour, fromGrey);
+  QFile greyFile(dir_.filePath("grey.pdf"));
+  ASSERT_TRUE(greyFile.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(greyFile.readAll().contains("/ColorSpace /DeviceGray"));
+
+  QImage changing = colour.copy();
+  const QImage before = pageOf(pdfOf(changing, "before.pdf"));
+  changing.fill(Qt::black);
+  const QImage after = pageOf(pdfOf(changing, "after.pdf"));
+  EXPECT_NE(before, after);
+  // At 75 dpi a picture pixel is two page pixels, from (137, 100) / 2 (the
+  // printer's offset is a quarter inch). Its white column 36..39 at row 30,
+  // and its middle, now black:
+  EXPECT_GT(qGray(before.pixel((137 + 4 * 38) / 2, (100 + 4 * 30) / 2)), 200);
+  EXPECT_LT(qGray(after.pixel((137 + 4 * 38) / 2, (100 + 4 * 30) / 2)), 30);
+}
+
 TEST(TrueTypeSubsetTest, KeptGlyphsStillDrawAndTheOthersAreEmpty) {
   InitRenderResources();
   QFile file(QStringLiteral(":/sumcraft/fonts/SumcraftSans-Regular.ttf"));
