@@ -1,5 +1,6 @@
 #include "render/FloodFill.h"
 
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
@@ -32,48 +33,28 @@ bool IsBorderPixel(QRgb pixel, QRgb border) {
   return IsBorderPremultiplied(qPremultiply(pixel), FlattenOnWhite(border));
 }
 
-qsizetype FloodFillBorder(QImage& image, QPoint start, const QColor& fill,
-                          const QColor& border) {
-  if (image.isNull() || !image.rect().contains(start)) return 0;
+namespace {
 
-  QImage::Format format = image.format();
-  if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
-      format != QImage::Format_ARGB32_Premultiplied) {
-    image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                            : QImage::Format_RGB32);
-    format = image.format();
-  }
-
-  const QRgb borderOnWhite = FlattenOnWhite(border.rgba());
-  // Pixels are compared premultiplied; RGB32 pixels are opaque whatever
-  // their top byte holds.
-  auto premultiplied = [format](QRgb stored) -> QRgb {
-    switch (format) {
-      case QImage::Format_RGB32: return stored | 0xff000000u;
-      case QImage::Format_ARGB32: return qPremultiply(stored);
-      default: return stored;
-    }
-  };
-  QRgb paint = fill.rgba();
-  if (format == QImage::Format_RGB32) paint |= 0xff000000u;
-  if (format == QImage::Format_ARGB32_Premultiplied) paint = qPremultiply(paint);
-
+// The scanline fill over any pixel type: `border(pixel)` tells a boundary,
+// `paint` is stored into every pixel reached.
+template <typename Pixel, typename IsBorder>
+qsizetype ScanFill(QImage& image, QPoint start, Pixel paint, IsBorder border) {
   const int w = image.width();
   const int h = image.height();
-  auto row = [&image](int y) { return reinterpret_cast<QRgb*>(image.scanLine(y)); };
+  uchar* const bits = image.bits();
+  const qsizetype stride = image.bytesPerLine();
+  auto row = [&](int y) { return reinterpret_cast<Pixel*>(bits + y * stride); };
 
   // Painted pixels are remembered, not recognised by colour: the fill colour
-  // may already occur inside the region, and the fill must still end.
-  // One bit a pixel: a picture is filled many times (once per shaded part),
-  // and clearing a byte map each time cost more than the fill.
+  // may already occur inside the region, and the fill must still end. One
+  // bit a pixel: a picture is filled many times (once per shaded part), and
+  // clearing a byte map each time cost more than the fill.
   std::vector<std::uint64_t> painted((static_cast<std::size_t>(w) * static_cast<std::size_t>(h) + 63) / 64, 0);
   auto index = [w](int x, int y) {
     return static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x);
   };
   auto isPainted = [&](std::size_t i) { return (painted[i / 64] >> (i % 64)) & 1u; };
-  auto open = [&](const QRgb* line, int x, int y) {
-    return !isPainted(index(x, y)) && !IsBorderPremultiplied(premultiplied(line[x]), borderOnWhite);
-  };
+  auto open = [&](const Pixel* line, int x, int y) { return !isPainted(index(x, y)) && !border(line[x]); };
 
   if (!open(row(start.y()), start.x(), start.y())) return 0;
 
@@ -83,7 +64,7 @@ qsizetype FloodFillBorder(QImage& image, QPoint start, const QColor& fill,
     const QPoint seed = seeds.back();
     seeds.pop_back();
     const int y = seed.y();
-    QRgb* line = row(y);
+    Pixel* line = row(y);
     if (!open(line, seed.x(), y)) continue;
 
     int left = seed.x();
@@ -101,7 +82,7 @@ qsizetype FloodFillBorder(QImage& image, QPoint start, const QColor& fill,
     // One seed per open run in the rows above and below this span.
     for (int ny : {y - 1, y + 1}) {
       if (ny < 0 || ny >= h) continue;
-      const QRgb* next = row(ny);
+      const Pixel* next = row(ny);
       bool inRun = false;
       for (int x = left; x <= right; ++x) {
         if (open(next, x, ny)) {
@@ -114,6 +95,48 @@ qsizetype FloodFillBorder(QImage& image, QPoint start, const QColor& fill,
     }
   }
   return count;
+}
+
+bool IsGray(QRgb c) { return qAlpha(c) == 255 && qRed(c) == qGreen(c) && qGreen(c) == qBlue(c); }
+
+}  // namespace
+
+qsizetype FloodFillBorder(QImage& image, QPoint start, const QColor& fill,
+                          const QColor& border) {
+  if (image.isNull() || !image.rect().contains(start)) return 0;
+
+  const QRgb borderOnWhite = FlattenOnWhite(border.rgba());
+  QImage::Format format = image.format();
+  // A grey picture filled with a grey stays one byte a pixel.
+  if (format == QImage::Format_Grayscale8 && IsGray(fill.rgba())) {
+    std::array<bool, 256> isBorder{};
+    for (int v = 0; v < 256; ++v) isBorder[static_cast<std::size_t>(v)] = IsBorderPremultiplied(qRgb(v, v, v), borderOnWhite);
+    return ScanFill<uchar>(image, start, static_cast<uchar>(qRed(fill.rgba())),
+                           [&isBorder](uchar v) { return isBorder[v]; });
+  }
+  if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+      format != QImage::Format_ARGB32_Premultiplied) {
+    image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                            : QImage::Format_RGB32);
+    format = image.format();
+  }
+
+  QRgb paint = fill.rgba();
+  // Pixels are compared premultiplied; RGB32 pixels are opaque whatever
+  // their top byte holds.
+  switch (format) {
+    case QImage::Format_RGB32:
+      return ScanFill<QRgb>(image, start, paint | 0xff000000u, [borderOnWhite](QRgb p) {
+        return IsBorderPremultiplied(p | 0xff000000u, borderOnWhite);
+      });
+    case QImage::Format_ARGB32:
+      return ScanFill<QRgb>(image, start, paint, [borderOnWhite](QRgb p) {
+        return IsBorderPremultiplied(qPremultiply(p), borderOnWhite);
+      });
+    default:
+      return ScanFill<QRgb>(image, start, qPremultiply(paint),
+                            [borderOnWhite](QRgb p) { return IsBorderPremultiplied(p, borderOnWhite); });
+  }
 }
 
 }  // namespace sumcraft

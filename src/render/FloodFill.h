@@ -22,7 +22,8 @@ bool IsBorderPixel(QRgb pixel, QRgb border);
 // harmless. A start outside the image or on a border pixel fills nothing.
 //
 // Scanline fill with an explicit stack: no recursion, each pixel visited a
-// bounded number of times. Images not in one of the 32-bit RGB formats are
+// bounded number of times. A Grayscale8 image filled with an opaque grey
+// stays Grayscale8; other images not in one of the 32-bit RGB formats are
 // converted to one first (RGB32, or ARGB32_Premultiplied when they carry
 // alpha). Returns the number of pixels painted.
 qsizetype FloodFillBorder(QImage& image, QPoint start, const QColor& fill,

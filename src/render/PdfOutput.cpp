@@ -214,23 +214,25 @@ const TFontFile& FontFile(const TEmbeddedFont& font, const std::vector<bool>& ke
 
 // ---- One document.
 
-// The samples of an opaque picture: one grey byte a pixel when every pixel
-// is grey (pictures are black drawings on white), else red, green, blue.
-QByteArray Samples(const QImage& rgb) {
+// The samples of an opaque picture, into `out` (reused from picture to
+// picture, so a long quiz does not map fresh memory for every one): one grey
+// byte a pixel when every pixel is grey (pictures are black drawings on
+// white), else red, green, blue. Returns whether they are grey.
+bool Samples(const QImage& rgb, QByteArray& out) {
   const int w = rgb.width(), h = rgb.height();
-  QByteArray gray(static_cast<qsizetype>(w) * h, Qt::Uninitialized);
-  char* g = gray.data();
+  out.resize(static_cast<qsizetype>(w) * h);
+  char* g = out.data();
   if (rgb.format() == QImage::Format_Grayscale8) {
     for (int y = 0; y < h; ++y, g += w) std::memcpy(g, rgb.constScanLine(y), static_cast<std::size_t>(w));
-    return gray;
+    return true;
   }
   for (int y = 0; y < h; ++y) {
     const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
     for (int x = 0; x < w; ++x) {
       const QRgb p = line[x];
       if (qRed(p) != qGreen(p) || qGreen(p) != qBlue(p)) {
-        QByteArray color(static_cast<qsizetype>(w) * h * 3, Qt::Uninitialized);
-        char* c = color.data();
+        out.resize(static_cast<qsizetype>(w) * h * 3);
+        char* c = out.data();
         for (int yy = 0; yy < h; ++yy) {
           const auto* l = reinterpret_cast<const QRgb*>(rgb.constScanLine(yy));
           for (int xx = 0; xx < w; ++xx) {
@@ -239,21 +241,22 @@ QByteArray Samples(const QImage& rgb) {
             *c++ = static_cast<char>(qBlue(l[xx]));
           }
         }
-        return color;
+        return false;
       }
       *g++ = static_cast<char>(qRed(p));
     }
   }
-  return gray;
+  return true;
 }
 
-// PDF run-length coding: a length byte n then n + 1 bytes as they are
-// (n < 128), or 257 - n copies of one byte (n > 128); 128 ends the data.
-QByteArray RunLength(const QByteArray& in) {
+// PDF run-length coding of `in` into `out` (reused): a length byte n then
+// n + 1 bytes as they are (n < 128), or 257 - n copies of one byte
+// (n > 128); 128 ends the data.
+void RunLength(const QByteArray& in, QByteArray& out) {
   const auto* p = reinterpret_cast<const unsigned char*>(in.constData());
   const qsizetype n = in.size();
   // At worst every 128 bytes take one length byte more, and the end mark.
-  QByteArray out(n + n / 128 + 2, Qt::Uninitialized);
+  out.resize(n + n / 128 + 2);
   char* o = out.data();
   qsizetype i = 0;
   while (i < n) {
@@ -276,8 +279,7 @@ QByteArray RunLength(const QByteArray& in) {
     i += len;
   }
   *o++ = static_cast<char>(128);
-  out.truncate(o - out.constData());
-  return out;
+  out.resize(o - out.constData());
 }
 
 QImage Opaque(const QImage& image) {
@@ -718,11 +720,10 @@ const TPdfOutput::TEncodedImage& TPdfOutput::Encoded(const QImage& image) {
     }
   }
   const QImage rgb = Opaque(image);
-  const QByteArray samples = Samples(rgb);
-  const bool gray = samples.size() == static_cast<qsizetype>(rgb.width()) * rgb.height();
-  const std::size_t hash = qHash(samples);
+  const bool gray = Samples(rgb, samples_);
+  const std::size_t hash = qHash(samples_);
   for (TEncodedImage& e : images_) {
-    if (e.Hash == hash && e.Gray == gray && e.Image.size() == rgb.size() && e.Samples == samples) {
+    if (e.Hash == hash && e.Gray == gray && e.Image.size() == rgb.size() && e.Image == rgb) {
       e.LastUsed = document_;
       return e;
     }
@@ -733,11 +734,12 @@ const TPdfOutput::TEncodedImage& TPdfOutput::Encoded(const QImage& image) {
   e.Image = rgb;
   e.Hash = hash;
   e.Gray = gray;
-  e.Samples = samples;
   e.LastUsed = document_;
   // Line drawings on white are long runs of equal bytes: run-length coding
-  // them first leaves deflate a tenth of the work.
-  e.Data = Deflate(RunLength(samples), 1);
+  // them first leaves deflate a tenth of the work, and its fastest level
+  // loses little after that.
+  RunLength(samples_, runs_);
+  e.Data = Deflate(runs_, 1);
   images_.push_back(std::move(e));
   return images_.back();
 }

@@ -50,7 +50,6 @@ public:
     int Id = 0;
     qint64 Key = 0;      // cacheKey() of the picture it was made from
     QImage Image;        // the picture (shared, not copied)
-    QByteArray Samples;  // grey or RGB bytes
     std::size_t Hash = 0;
     QByteArray Data;     // run-length coded, then deflated
     bool Gray = false;
@@ -62,6 +61,7 @@ private:
   const TEncodedImage& Encoded(const QImage& image);
 
   std::vector<TEncodedImage> images_;
+  QByteArray samples_, runs_;  // work buffers of Encoded, reused
   int document_ = 0;
   int lastId_ = 0;
 };

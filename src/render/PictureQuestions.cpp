@@ -55,9 +55,17 @@ QImage GrayCopy(const QImage& rgb32) {
   return gray;
 }
 
+// The empty circle, kept in grey.
+const QImage& GrayCircle(AssetName name) {
+  static QImage display, print;
+  QImage& slot = name == AssetName::CirclePrint ? print : display;
+  if (slot.isNull()) slot = GrayCopy(Asset(name));
+  return slot;
+}
+
 // The shaded circle of a "fraction of a shape" question, drawn once per
 // distinct question and kept: a quiz repeats few of them, and each image is
-// shared by every page that shows it.
+// shared by every page that shows it. Drawn, filled and kept in grey.
 const QImage& ShadedCircle(bool print, int parts, int shaded) {
   static std::map<std::tuple<bool, int, int>, QImage> cache;
   const auto key = std::make_tuple(print, parts, shaded);
@@ -65,7 +73,7 @@ const QImage& ShadedCircle(bool print, int parts, int shaded) {
   if (found != cache.end()) return found->second;
 
   const AssetName name = print ? AssetName::CirclePrint : AssetName::Circle;
-  QImage copy = Asset(name).copy();
+  QImage copy = GrayCircle(name).copy();
   const QPoint c = AssetCentre(name);
   const double r = AssetRadius(name);
   const int n = std::clamp(parts, 0, kMaxParts);
@@ -82,7 +90,7 @@ const QImage& ShadedCircle(bool print, int parts, int shaded) {
     const QPoint start(c.x() + Nearest(r / 2 * std::cos(a)), c.y() - Nearest(r / 2 * std::sin(a)));
     FloodFillBorder(copy, start, ToQColor(kGrayText));
   }
-  return cache.emplace(key, GrayCopy(copy)).first->second;
+  return cache.emplace(key, std::move(copy)).first->second;
 }
 
 // A number centred on cx with its top at y.

@@ -9,8 +9,13 @@
 #include <numbers>
 #include <string>
 
+#include "generate/Generate.h"
 #include "render/Assets.h"
+#include "render/FakePrinter.h"
 #include "render/FloodFill.h"
+#include "render/Layout.h"
+#include "render/MetaReport.h"
+#include "render/ReportFormats.h"
 
 namespace sumcraft {
 namespace {
@@ -260,6 +265,65 @@ TEST(FractionSectors, ThreeOfEightShadeTheQuarterCircleAndAHalfCounterClockwise)
       const QPoint out(c.x() + Nearest(1.1 * r * std::cos(a)), c.y() - Nearest(1.1 * r * std::sin(a)));
       EXPECT_EQ(work.pixel(out), kWhite) << degrees;
     }
+  }
+}
+
+// A grey picture filled with grey stays one byte a pixel and is filled
+// exactly as its colour copy: the same pixels, the same border decisions on
+// the antialiased outline, rows padded or not.
+TEST(FractionSectors, GreyPicturesFillAsTheirColourCopies) {
+  for (AssetName circle : {AssetName::Circle, AssetName::CirclePrint}) {
+    for (int n : {1, 3, 8, 12}) {
+      SCOPED_TRACE(std::string(AssetResourceName(circle)) + " n=" + std::to_string(n));
+      QImage colour = WithRadii(circle, n, true);
+      QImage grey = colour.convertToFormat(QImage::Format_Grayscale8);
+      for (int i = 0; i < n; i += 2) {
+        const QPoint start = SectorProbe(circle, n, i);
+        EXPECT_EQ(FloodFillBorder(grey, start, kGrey), FloodFillBorder(colour, start, kGrey));
+      }
+      EXPECT_EQ(grey.format(), QImage::Format_Grayscale8);
+      EXPECT_EQ(grey, colour.convertToFormat(QImage::Format_Grayscale8));
+    }
+  }
+}
+
+// The picture of a "fraction of a shape" question as laid out: the circle
+// with its parts, the first FirstTerm of them shaded counter-clockwise from
+// the right, kept in grey.
+TEST(FractionSectors, TheQuestionPictureShadesItsFirstParts) {
+  ReportFormats().LoadDefaults();
+  TFakePrinter printer;
+  printer.SetResolution(300, 300);
+  TQuiz quiz;
+  TQuestionSet set;
+  set.Options.Operand = ptFractions;
+  set.Options.FractionType = 0;
+  Generate(set, 2);
+  set.Item(0).FirstTerm = 3;
+  set.Item(0).SecondTerm = 8;
+  set.Item(1).FirstTerm = 5;
+  set.Item(1).SecondTerm = 12;
+  quiz.Sets.Add(std::move(set));
+  Layout(quiz, false, &printer);
+
+  const TDisplayList& page = *QuizPages(quiz).PageOps(1);
+  std::vector<QImage> pictures;
+  for (const TDrawOp& op : page.Ops())
+    if (op.Kind == TOpKind::Image) pictures.push_back(page.ImageOf(op));
+  ASSERT_EQ(pictures.size(), 2u);
+  const std::pair<int, int> fractions[2] = {{3, 8}, {5, 12}};
+  for (std::size_t k = 0; k < 2; ++k) {
+    const auto [shaded, parts] = fractions[k];
+    const QImage& picture = pictures[k];
+    EXPECT_EQ(picture.format(), QImage::Format_Grayscale8);
+    ASSERT_EQ(picture.size(), Asset(AssetName::CirclePrint).size());
+    for (int i = 0; i < parts; ++i) {
+      const QPoint probe = SectorProbe(AssetName::CirclePrint, parts, i);
+      EXPECT_EQ(qGray(picture.pixel(probe)), i < shaded ? 128 : 255) << shaded << "/" << parts << " part " << i;
+    }
+    // A radius is drawn in black between the first two parts.
+    const QPoint c = AssetCentre(AssetName::CirclePrint);
+    EXPECT_LT(qGray(picture.pixel(c.x() + AssetRadius(AssetName::CirclePrint) / 2, c.y())), 128);
   }
 }
 
