@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Sumcraft needs to build, test and run.
 # Only what is missing is installed; "apt-get update" runs first in that case.
+# Packages named as arguments are added (the fuzzing and benchmark targets
+# need a few that the build and the tests do not).
 set -euo pipefail
 
 packages=(
   g++ make cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev
+  qt6-base-dev zlib1g-dev
   libfontconfig-dev
   poppler-utils
   desktop-file-utils appstream
+  "$@"
 )
 
 missing=()

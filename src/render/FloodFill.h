@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QtGlobal>
+#include <vector>
 
 namespace sumcraft {
 
@@ -28,5 +29,19 @@ bool IsBorderPixel(QRgb pixel, QRgb border);
 // alpha). Returns the number of pixels painted.
 qsizetype FloodFillBorder(QImage& image, QPoint start, const QColor& fill,
                           const QColor& border = QColor(Qt::black));
+
+// One row's run of a filled region: pixels Left to Right (both included).
+struct TFillSpan {
+  int Y = 0, Left = 0, Right = 0;
+};
+
+// The pixels FloodFillBorder would paint, as spans that do not overlap,
+// without changing the image. The region depends only on the border pixels,
+// so a region found once can be painted into every copy of the picture.
+std::vector<TFillSpan> FloodFillRegion(const QImage& image, QPoint start,
+                                       const QColor& border = QColor(Qt::black));
+
+// Paints the spans into a Grayscale8 picture (other formats are left alone).
+void PaintSpans(QImage& gray, const std::vector<TFillSpan>& spans, uchar value);
 
 }  // namespace sumcraft

@@ -10,11 +10,14 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <map>
 #include <memory>
+#include <new>
 #include <numbers>
 #include <string>
+#include <zlib.h>
 
 #include "render/CodePage1252.h"
 #include "render/DisplayList.h"
@@ -120,11 +123,48 @@ QByteArray TextString(const QString& text) {
   return out + ">";
 }
 
-// Deflated, without the four length bytes qCompress puts first.
-QByteArray Deflate(const QByteArray& data, int level) {
-  QByteArray z = qCompress(data, level);
-  return z.size() >= 4 ? z.sliced(4) : QByteArray();
-}
+}  // namespace
+
+// Deflate streams kept for the whole output, one per level: zlib's state of
+// about a quarter megabyte is set up once, not for every page and picture.
+class TDeflater {
+public:
+  TDeflater() = default;
+  ~TDeflater() {
+    for (auto& z : streams_)
+      if (z) deflateEnd(z.get());
+  }
+  TDeflater(const TDeflater&) = delete;
+  TDeflater& operator=(const TDeflater&) = delete;
+
+  // `data` in zlib's format (what FlateDecode reads).
+  QByteArray Deflate(const QByteArray& data, int level) {
+    level = std::clamp(level, 0, 9);
+    std::unique_ptr<z_stream>& z = streams_[static_cast<std::size_t>(level)];
+    if (!z) {
+      z = std::make_unique<z_stream>();
+      if (deflateInit(z.get(), level) != Z_OK) {
+        z.reset();
+        throw std::bad_alloc();
+      }
+    }
+    QByteArray out(static_cast<qsizetype>(deflateBound(z.get(), static_cast<uLong>(data.size()))), Qt::Uninitialized);
+    z->next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.constData()));
+    z->avail_in = static_cast<uInt>(data.size());
+    z->next_out = reinterpret_cast<Bytef*>(out.data());
+    z->avail_out = static_cast<uInt>(out.size());
+    const int result = deflate(z.get(), Z_FINISH);  // the bound always holds the whole stream
+    out.resize(static_cast<qsizetype>(z->total_out));
+    deflateReset(z.get());
+    if (result != Z_STREAM_END) throw std::bad_alloc();
+    return out;
+  }
+
+private:
+  std::array<std::unique_ptr<z_stream>, 10> streams_;
+};
+
+namespace {
 
 void AppendColor(QByteArray& out, const QColor& c, const char* op) {
   TOut(out) << c.redF() << c.greenF() << c.blueF() << op << "\n";
@@ -195,7 +235,7 @@ struct TFontFile {
   QByteArray Deflated;
 };
 
-const TFontFile& FontFile(const TEmbeddedFont& font, const std::vector<bool>& keep) {
+const TFontFile& FontFile(const TEmbeddedFont& font, const std::vector<bool>& keep, TDeflater& deflater) {
   static std::vector<TFontFile> recent;
   for (const TFontFile& f : recent)
     if (f.Font == &font && f.Keep == keep) return f;
@@ -206,7 +246,7 @@ const TFontFile& FontFile(const TEmbeddedFont& font, const std::vector<bool>& ke
   f.Subset = !file.isEmpty();
   if (!f.Subset) file = font.File;
   f.Length = file.size();
-  f.Deflated = Deflate(file, 6);
+  f.Deflated = deflater.Deflate(file, 6);
   if (recent.size() >= 8) recent.erase(recent.begin());
   recent.push_back(std::move(f));
   return recent.back();
@@ -260,8 +300,15 @@ void RunLength(const QByteArray& in, QByteArray& out) {
   char* o = out.data();
   qsizetype i = 0;
   while (i < n) {
+    // Runs of white fill most of a picture: look at eight bytes at a time.
+    const qsizetype limit = std::min<qsizetype>(128, n - i);
+    const std::uint64_t eight = 0x0101010101010101ull * p[i];
     qsizetype run = 1;
-    while (i + run < n && run < 128 && p[i + run] == p[i]) ++run;
+    for (std::uint64_t word; run + 8 <= limit; run += 8) {
+      std::memcpy(&word, p + i + run, 8);
+      if (word != eight) break;
+    }
+    while (run < limit && p[i + run] == p[i]) ++run;
     if (run >= 2) {
       *o++ = static_cast<char>(257 - run);
       *o++ = static_cast<char>(p[i]);
@@ -400,7 +447,7 @@ private:
         keep[font.Glyphs[c - 32]] = true;
         tagSeed = tagSeed * 31 + c;
       }
-      const TFontFile& file = FontFile(font, keep);
+      const TFontFile& file = FontFile(font, keep, *owner_.deflater_);
       QByteArray name = font.PsName;
       if (file.Subset) {
         QByteArray tag(6, 'A');
@@ -481,7 +528,7 @@ private:
       }
     }
     const int contents = NewObject();
-    Stream(contents, {}, Deflate(content_, 1));
+    Stream(contents, {}, owner_.deflater_->Deflate(content_, 1));
     const int page = NewObject();
     Begin(page);
     QByteArray d = "<< /Type /Page /Parent 2 0 R /Resources 3 0 R /MediaBox [0 0 ";
@@ -706,7 +753,7 @@ private:
   std::map<int, int> encodedNumbers_;  // TEncodedImage::Id -> number
 };
 
-TPdfOutput::TPdfOutput() = default;
+TPdfOutput::TPdfOutput() : deflater_(std::make_unique<TDeflater>()) {}
 TPdfOutput::~TPdfOutput() = default;
 
 const TPdfOutput::TEncodedImage& TPdfOutput::Encoded(const QImage& image) {
@@ -721,7 +768,11 @@ const TPdfOutput::TEncodedImage& TPdfOutput::Encoded(const QImage& image) {
   }
   const QImage rgb = Opaque(image);
   const bool gray = Samples(rgb, samples_);
-  const std::size_t hash = qHash(samples_);
+  // Line drawings on white are long runs of equal bytes: run-length coding
+  // them first leaves deflate a tenth of the work (and its fastest level
+  // loses little after that), and the hash a tenth of the bytes.
+  RunLength(samples_, runs_);
+  const std::size_t hash = qHash(runs_);
   for (TEncodedImage& e : images_) {
     if (e.Hash == hash && e.Gray == gray && e.Image.size() == rgb.size() && e.Image == rgb) {
       e.LastUsed = document_;
@@ -735,11 +786,7 @@ const TPdfOutput::TEncodedImage& TPdfOutput::Encoded(const QImage& image) {
   e.Hash = hash;
   e.Gray = gray;
   e.LastUsed = document_;
-  // Line drawings on white are long runs of equal bytes: run-length coding
-  // them first leaves deflate a tenth of the work, and its fastest level
-  // loses little after that.
-  RunLength(samples_, runs_);
-  e.Data = Deflate(runs_, 1);
+  e.Data = deflater_->Deflate(runs_, 1);
   images_.push_back(std::move(e));
   return images_.back();
 }

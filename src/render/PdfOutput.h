@@ -23,11 +23,13 @@
 #include <QImage>
 #include <QString>
 #include <cstddef>
+#include <memory>
 #include <vector>
 
 namespace sumcraft {
 
 class TMetaReport;
+class TDeflater;
 
 class TPdfOutput {
 public:
@@ -62,6 +64,7 @@ private:
 
   std::vector<TEncodedImage> images_;
   QByteArray samples_, runs_;  // work buffers of Encoded, reused
+  std::unique_ptr<TDeflater> deflater_;
   int document_ = 0;
   int lastId_ = 0;
 };

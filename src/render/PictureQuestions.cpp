@@ -7,6 +7,7 @@
 #include <numbers>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "generate/AnswerText.h"
 #include "render/ArithmeticDrawing.h"
@@ -37,9 +38,10 @@ PictureScale ScaleFor(const TDrawArgs& a) {
 constexpr double kPi = std::numbers::pi;
 double Radians(double degrees) { return degrees * kPi / 180.0; }
 
-// Radii and shaded sectors past this are drawn no more (only damaged files
-// ask for them; a real question has at most ten parts).
-constexpr int kMaxParts = 360;
+// A circle is cut into 1 to 12 parts (the dialog offers 2 to 12); other
+// counts come only from damaged files and get a note instead, which also
+// bounds the number of distinct pictures a quiz can ask for.
+constexpr int kMaxParts = 12;
 
 // A picture drawn in greys only, one byte a pixel: a quarter of the memory,
 // and written to PDF as it stands. (Qt's own conversion weighs the three
@@ -63,34 +65,64 @@ const QImage& GrayCircle(AssetName name) {
   return slot;
 }
 
-// The shaded circle of a "fraction of a shape" question, drawn once per
-// distinct question and kept: a quiz repeats few of them, and each image is
-// shared by every page that shows it. Drawn, filled and kept in grey.
-const QImage& ShadedCircle(bool print, int parts, int shaded) {
-  static std::map<std::tuple<bool, int, int>, QImage> cache;
-  const auto key = std::make_tuple(print, parts, shaded);
-  const auto found = cache.find(key);
-  if (found != cache.end()) return found->second;
+// The circle cut into n parts, with each part's pixels found once (when
+// first shaded): a part's region depends only on the black lines, so it is
+// the same in every shaded copy.
+struct TPartedCircle {
+  QImage Radii;
+  std::vector<std::vector<TFillSpan>> Parts;
+  std::vector<bool> Found;
+};
 
+TPartedCircle& PartedCircle(bool print, int n) {
+  static std::map<std::pair<bool, int>, TPartedCircle> cache;
+  TPartedCircle& parted = cache[{print, n}];
+  if (!parted.Radii.isNull()) return parted;
   const AssetName name = print ? AssetName::CirclePrint : AssetName::Circle;
-  QImage copy = GrayCircle(name).copy();
+  parted.Radii = GrayCircle(name).copy();
   const QPoint c = AssetCentre(name);
   const double r = AssetRadius(name);
-  const int n = std::clamp(parts, 0, kMaxParts);
-  const double step = n == 0 ? 2 * kPi : 2 * kPi / n;
+  const double step = 2 * kPi / n;
   {
-    QPainter p(&copy);
+    QPainter p(&parted.Radii);
     p.setPen(QPen(Qt::black, 2));
     for (int k = 0; k < n; ++k)
       p.drawLine(c, QPoint(c.x() + Nearest(r * std::cos(k * step)), c.y() - Nearest(r * std::sin(k * step))));
   }
-  const int fills = std::clamp(shaded, 0, std::max(n, 1));
+  parted.Parts.resize(static_cast<std::size_t>(n));
+  parted.Found.assign(static_cast<std::size_t>(n), false);
+  return parted;
+}
+
+// The shaded circle of a "fraction of a shape" question (1 to kMaxParts
+// parts), drawn once per distinct question and kept: a quiz repeats few of
+// them, and each image is shared by every page that shows it. Kept in grey.
+QImage ShadedCircle(bool print, int parts, int shaded) {
+  static std::map<std::tuple<bool, int, int>, QImage> cache;
+  const int n = std::clamp(parts, 1, kMaxParts);
+  const int fills = std::clamp(shaded, 0, n);
+  const auto key = std::make_tuple(print, n, fills);
+  const auto found = cache.find(key);
+  if (found != cache.end()) return found->second;
+
+  TPartedCircle& parted = PartedCircle(print, n);
+  const AssetName name = print ? AssetName::CirclePrint : AssetName::Circle;
+  const QPoint c = AssetCentre(name);
+  const double r = AssetRadius(name);
+  const double step = 2 * kPi / n;
+  QImage picture = parted.Radii.copy();
   for (int i = 0; i < fills; ++i) {
-    const double a = (i + 0.5) * step;
-    const QPoint start(c.x() + Nearest(r / 2 * std::cos(a)), c.y() - Nearest(r / 2 * std::sin(a)));
-    FloodFillBorder(copy, start, ToQColor(kGrayText));
+    const auto k = static_cast<std::size_t>(i);
+    if (!parted.Found[k]) {
+      // Found from the middle of the part, counter-clockwise from the right.
+      const double a = (i + 0.5) * step;
+      const QPoint start(c.x() + Nearest(r / 2 * std::cos(a)), c.y() - Nearest(r / 2 * std::sin(a)));
+      parted.Parts[k] = FloodFillRegion(parted.Radii, start);
+      parted.Found[k] = true;
+    }
+    PaintSpans(picture, parted.Parts[k], static_cast<uchar>(qGray(ToQColor(kGrayText).rgb())));
   }
-  return cache.emplace(key, std::move(copy)).first->second;
+  return cache.emplace(key, std::move(picture)).first->second;
 }
 
 // A number centred on cx with its top at y.
@@ -109,8 +141,13 @@ void StackedFraction(TCanvas& c, int cx, int y, int h, int h2, std::int64_t num,
 }
 
 void DrawShape(TQuizQuestion& q, TCanvas& c, const TQOptions& o, const TDrawArgs& a, int numH) {
+  if (q.SecondTerm < 1 || q.SecondTerm > kMaxParts) {
+    ReportDrawProblem(c, a.X, a.Y + numH,
+                      "Parts outside range (" + std::to_string(q.SecondTerm) + "; a shape has 1 to 12 parts)");
+    return;
+  }
   const PictureScale s = ScaleFor(a);
-  const QImage& picture = ShadedCircle(s.print, q.SecondTerm, q.FirstTerm);
+  const QImage picture = ShadedCircle(s.print, q.SecondTerm, q.FirstTerm);
   const int w = Nearest(picture.width() * s.sx), h = Nearest(picture.height() * s.sy);
   c.StretchDraw(a.X, a.Y + numH, a.X + w, a.Y + numH + h, picture);
   if (a.ShowAnswers) {

@@ -139,14 +139,16 @@ TEST_F(HostileFiles, ZeroDivisorsAndDenominatorsAreNamedNotFatal) {
   TQuiz quiz = Open(DataFile("zero-divisors-and-denominators.qiz"));
   const std::vector<std::string> problems = LayOut(quiz);
   ASSERT_FALSE(problems.empty());
-  bool namedSet = false, namedComparison = false;
+  bool namedSet = false, namedComparison = false, namedShape = false;
   for (const std::string& p : problems) {
     namedSet = namedSet || p.find("ADenominator outside range") != std::string::npos;
+    namedShape = namedShape || p.find("Parts outside range (100000;") != std::string::npos;
     namedComparison = namedComparison || p.find("Denominator not > 0.") != std::string::npos;
     EXPECT_EQ(p.rfind("Question ", 0), 0u) << p;
   }
   EXPECT_TRUE(namedSet);
   EXPECT_TRUE(namedComparison);
+  EXPECT_TRUE(namedShape);
   SaveTwice(quiz);
 }
 

@@ -190,6 +190,44 @@ TEST(FloodFill, OtherFormatsAreConvertedAndFilled) {
   EXPECT_EQ(clear.pixel(4, 4), 0u);
 }
 
+// The region found without painting is exactly what the fill paints, in
+// rows that do not overlap, and painting it into a grey copy gives the fill.
+TEST(FloodFill, TheRegionIsWhatTheFillPaints) {
+  QImage picture = Blank(90, 70);
+  {
+    QPainter p(&picture);
+    p.setPen(QPen(Qt::black, 2));
+    p.drawEllipse(10, 8, 60, 50);
+    p.drawLine(40, 8, 40, 58);
+    p.fillRect(20, 25, 8, 8, kGrey);  // the fill colour inside already
+  }
+  const QImage before = picture;
+  const std::vector<TFillSpan> region = FloodFillRegion(picture, QPoint(30, 30));
+  EXPECT_EQ(picture, before);
+
+  QImage filled = picture;
+  const qsizetype count = FloodFillBorder(filled, QPoint(30, 30), kGrey);
+  qsizetype inRegion = 0;
+  QImage marked = Blank(90, 70);
+  for (const TFillSpan& span : region) {
+    for (int x = span.Left; x <= span.Right; ++x) {
+      EXPECT_EQ(marked.pixel(x, span.Y), kWhite) << "overlap at " << x << "," << span.Y;
+      marked.setPixel(x, span.Y, kBlack);
+      EXPECT_EQ(filled.pixel(x, span.Y), kGrey.rgb());
+    }
+    inRegion += span.Right - span.Left + 1;
+  }
+  EXPECT_EQ(inRegion, count);
+  EXPECT_GT(count, 500);
+  EXPECT_EQ(filled.pixel(50, 30), kWhite);  // the other half, behind the line
+
+  QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
+  PaintSpans(grey, region, 128);
+  EXPECT_EQ(grey, filled.convertToFormat(QImage::Format_Grayscale8));
+  EXPECT_TRUE(FloodFillRegion(picture, QPoint(40, 30)).empty());  // on the line
+  EXPECT_TRUE(FloodFillRegion(picture, QPoint(-1, 30)).empty());
+}
+
 // --- Shading the sectors of the fraction circle ---------------------------------
 
 int Nearest(double v) { return static_cast<int>(std::nearbyint(v)); }
@@ -304,7 +342,14 @@ TEST(FractionSectors, TheQuestionPictureShadesItsFirstParts) {
   set.Item(1).FirstTerm = 5;
   set.Item(1).SecondTerm = 12;
   quiz.Sets.Add(std::move(set));
-  Layout(quiz, false, &printer);
+  // Damaged files: parts no dialog gives get a note in place of a picture.
+  TQuestionSet damaged = quiz.Sets.Item(0);
+  damaged.Item(0).SecondTerm = 13;
+  damaged.Item(1).SecondTerm = 0;
+  quiz.Sets.Add(std::move(damaged));
+  const std::vector<std::string> problems = Layout(quiz, false, &printer).Problems;
+  ASSERT_EQ(problems.size(), 2u);
+  EXPECT_EQ(problems[0], "Question 3: Parts outside range (13; a shape has 1 to 12 parts)");
 
   const TDisplayList& page = *QuizPages(quiz).PageOps(1);
   std::vector<QImage> pictures;
@@ -321,7 +366,7 @@ TEST(FractionSectors, TheQuestionPictureShadesItsFirstParts) {
       const QPoint probe = SectorProbe(AssetName::CirclePrint, parts, i);
       EXPECT_EQ(qGray(picture.pixel(probe)), i < shaded ? 128 : 255) << shaded << "/" << parts << " part " << i;
     }
-    // A radius is drawn in black between the first two parts.
+    // A radius is drawn in black between the first and the last part.
     const QPoint c = AssetCentre(AssetName::CirclePrint);
     EXPECT_LT(qGray(picture.pixel(c.x() + AssetRadius(AssetName::CirclePrint) / 2, c.y())), 128);
   }
