@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 JOBS      ?= 2
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build test test-sanitized run clean bench fuzz package
+.PHONY: all deps configure build test test-sanitized run clean bench bench-cli fuzz package
 
 all: build
 
@@ -43,7 +43,8 @@ FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?= quiz_file styles templates settings
 FUZZ_FLAGS = -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
-fuzz: deps
+fuzz:
+	@scripts/install-deps.sh clang libclang-rt-dev
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSUMCRAFT_FUZZ=ON -DSUMCRAFT_PROGRAMS=OFF \
 	  -DBUILD_TESTING=OFF -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
 	@cmake --build $(FUZZ_DIR) -j$(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
@@ -63,6 +64,14 @@ bench: deps
 	@cmake --build $(BENCH_DIR) -j$(JOBS) --target sumcraft_bench
 	@$(BENCH_DIR)/bin/sumcraft_bench --benchmark_filter='$(BENCH_FILTER)' --benchmark_repetitions=5 \
 	  --benchmark_report_aggregates_only=true --benchmark_display_aggregates_only=true 2>&1 | grep -v -E '_(mean|stddev|cv) '
+
+# The whole `sumcraft-cli pdf --key` process, timed with hyperfine.
+BENCH_CLI_DIR ?= build-bench-cli
+bench-cli: deps
+	@scripts/install-deps.sh hyperfine python3
+	@cmake -S . -B $(BENCH_CLI_DIR) -DCMAKE_BUILD_TYPE=Release -DSUMCRAFT_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build $(BENCH_CLI_DIR) -j$(JOBS) --target sumcraft-cli sumcraft_bench_quizzes
+	@bench/cli-pdf.sh $(BENCH_CLI_DIR)/bin
 
 clean:
 	rm -rf $(BUILD_DIR)

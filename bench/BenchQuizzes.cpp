@@ -43,6 +43,25 @@ TQuiz MixedQuiz(int questions) {
   return quiz;
 }
 
+TQuiz PictureQuiz(int questions) {
+  SetRandomState(2027);
+  TQuiz quiz;
+  const std::vector<TQOptions> types = TypicalOptions();
+  TQOptions shapes;
+  shapes.Operand = ptFractions;
+  shapes.FractionType = 0;
+  const TQOptions kinds[4] = {shapes, types[5], shapes, types[7]};  // circles, coins, circles, clocks
+  for (int made = 0, i = 0; made < questions; ++i) {
+    TQuestionSet set;
+    set.Options = kinds[i % 4];
+    const int n = std::min(20, questions - made);
+    Generate(set, n);
+    made += n;
+    quiz.Sets.Add(std::move(set));
+  }
+  return quiz;
+}
+
 TQuiz AdditionQuiz(int questions) {
   SetRandomState(7);
   TQuiz quiz;

@@ -11,6 +11,10 @@ std::vector<TQOptions> TypicalOptions();
 // of 20 (the size teachers use), laid out nowhere yet.
 TQuiz MixedQuiz(int questions);
 
+// The worst case for drawing: fractions of a shaded circle (every circle a
+// picture of its own), coins and clocks in turn, in sets of 20.
+TQuiz PictureQuiz(int questions);
+
 // A quiz of one arithmetic type, the most common worksheet.
 TQuiz AdditionQuiz(int questions);
 
