@@ -38,9 +38,10 @@ PictureScale ScaleFor(const TDrawArgs& a) {
 constexpr double kPi = std::numbers::pi;
 double Radians(double degrees) { return degrees * kPi / 180.0; }
 
-// A circle is cut into 1 to 12 parts (the dialog offers 2 to 12); other
-// counts come only from damaged files and get a note instead, which also
-// bounds the number of distinct pictures a quiz can ask for.
+// A circle is cut into at most 12 parts (the dialog offers 2 to 12; 0 parts
+// is a whole circle). Larger counts come only from damaged files and get a
+// note instead, which also bounds the number of distinct pictures a quiz
+// can ask for.
 constexpr int kMaxParts = 12;
 
 // A picture drawn in greys only, one byte a pixel: a quarter of the memory,
@@ -82,25 +83,26 @@ TPartedCircle& PartedCircle(bool print, int n) {
   parted.Radii = GrayCircle(name).copy();
   const QPoint c = AssetCentre(name);
   const double r = AssetRadius(name);
-  const double step = 2 * kPi / n;
+  const double step = n == 0 ? 2 * kPi : 2 * kPi / n;
   {
     QPainter p(&parted.Radii);
     p.setPen(QPen(Qt::black, 2));
     for (int k = 0; k < n; ++k)
       p.drawLine(c, QPoint(c.x() + Nearest(r * std::cos(k * step)), c.y() - Nearest(r * std::sin(k * step))));
   }
-  parted.Parts.resize(static_cast<std::size_t>(n));
-  parted.Found.assign(static_cast<std::size_t>(n), false);
+  // No radii leave one part: the whole circle.
+  parted.Parts.resize(static_cast<std::size_t>(std::max(n, 1)));
+  parted.Found.assign(parted.Parts.size(), false);
   return parted;
 }
 
-// The shaded circle of a "fraction of a shape" question (1 to kMaxParts
-// parts), drawn once per distinct question and kept: a quiz repeats few of
+// The shaded circle of a "fraction of a shape" question (up to kMaxParts
+// parts; fewer than none is none), drawn once per distinct question and kept: a quiz repeats few of
 // them, and each image is shared by every page that shows it. Kept in grey.
 QImage ShadedCircle(bool print, int parts, int shaded) {
   static std::map<std::tuple<bool, int, int>, QImage> cache;
-  const int n = std::clamp(parts, 1, kMaxParts);
-  const int fills = std::clamp(shaded, 0, n);
+  const int n = std::clamp(parts, 0, kMaxParts);
+  const int fills = std::clamp(shaded, 0, std::max(n, 1));
   const auto key = std::make_tuple(print, n, fills);
   const auto found = cache.find(key);
   if (found != cache.end()) return found->second;
@@ -109,7 +111,7 @@ QImage ShadedCircle(bool print, int parts, int shaded) {
   const AssetName name = print ? AssetName::CirclePrint : AssetName::Circle;
   const QPoint c = AssetCentre(name);
   const double r = AssetRadius(name);
-  const double step = 2 * kPi / n;
+  const double step = n == 0 ? 2 * kPi : 2 * kPi / n;
   QImage picture = parted.Radii.copy();
   for (int i = 0; i < fills; ++i) {
     const auto k = static_cast<std::size_t>(i);
@@ -141,9 +143,9 @@ void StackedFraction(TCanvas& c, int cx, int y, int h, int h2, std::int64_t num,
 }
 
 void DrawShape(TQuizQuestion& q, TCanvas& c, const TQOptions& o, const TDrawArgs& a, int numH) {
-  if (q.SecondTerm < 1 || q.SecondTerm > kMaxParts) {
+  if (q.SecondTerm > kMaxParts) {
     ReportDrawProblem(c, a.X, a.Y + numH,
-                      "Parts outside range (" + std::to_string(q.SecondTerm) + "; a shape has 1 to 12 parts)");
+                      "Parts outside range (" + std::to_string(q.SecondTerm) + "; a shape has at most 12 parts)");
     return;
   }
   const PictureScale s = ScaleFor(a);

@@ -342,20 +342,29 @@ TEST(FractionSectors, TheQuestionPictureShadesItsFirstParts) {
   set.Item(1).FirstTerm = 5;
   set.Item(1).SecondTerm = 12;
   quiz.Sets.Add(std::move(set));
-  // Damaged files: parts no dialog gives get a note in place of a picture.
-  TQuestionSet damaged = quiz.Sets.Item(0);
-  damaged.Item(0).SecondTerm = 13;
-  damaged.Item(1).SecondTerm = 0;
-  quiz.Sets.Add(std::move(damaged));
+  // From edited files: more parts than a dialog gives get a note in place of
+  // a picture; no parts is the whole circle, one part to shade.
+  TQuestionSet edited = quiz.Sets.Item(0);
+  edited.Item(0).SecondTerm = 13;
+  edited.Item(1).SecondTerm = 0;
+  edited.Item(1).FirstTerm = 4;
+  quiz.Sets.Add(std::move(edited));
   const std::vector<std::string> problems = Layout(quiz, false, &printer).Problems;
-  ASSERT_EQ(problems.size(), 2u);
-  EXPECT_EQ(problems[0], "Question 3: Parts outside range (13; a shape has 1 to 12 parts)");
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_EQ(problems[0], "Question 3: Parts outside range (13; a shape has at most 12 parts)");
 
   const TDisplayList& page = *QuizPages(quiz).PageOps(1);
   std::vector<QImage> pictures;
   for (const TDrawOp& op : page.Ops())
     if (op.Kind == TOpKind::Image) pictures.push_back(page.ImageOf(op));
-  ASSERT_EQ(pictures.size(), 2u);
+  ASSERT_EQ(pictures.size(), 3u);
+  const QPoint c = AssetCentre(AssetName::CirclePrint);
+  const int r = AssetRadius(AssetName::CirclePrint);
+  for (int degrees = 0; degrees < 360; degrees += 30) {
+    const double a = degrees * std::numbers::pi / 180.0;
+    EXPECT_EQ(qGray(pictures[2].pixel(c.x() + Nearest(0.5 * r * std::cos(a)), c.y() - Nearest(0.5 * r * std::sin(a)))), 128)
+        << degrees;
+  }
   const std::pair<int, int> fractions[2] = {{3, 8}, {5, 12}};
   for (std::size_t k = 0; k < 2; ++k) {
     const auto [shaded, parts] = fractions[k];
@@ -367,8 +376,7 @@ TEST(FractionSectors, TheQuestionPictureShadesItsFirstParts) {
       EXPECT_EQ(qGray(picture.pixel(probe)), i < shaded ? 128 : 255) << shaded << "/" << parts << " part " << i;
     }
     // A radius is drawn in black between the first and the last part.
-    const QPoint c = AssetCentre(AssetName::CirclePrint);
-    EXPECT_LT(qGray(picture.pixel(c.x() + AssetRadius(AssetName::CirclePrint) / 2, c.y())), 128);
+    EXPECT_LT(qGray(picture.pixel(c.x() + r / 2, c.y())), 128);
   }
 }
 
