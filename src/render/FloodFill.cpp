@@ -134,10 +134,11 @@ std::vector<TFillSpan> Region(const QImage& image, QPoint start, QRgb borderOnWh
   }
 }
 
-bool ReadDirectly(QImage::Format f) {
-  return f == QImage::Format_Grayscale8 || f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 ||
-         f == QImage::Format_ARGB32_Premultiplied;
+bool Is32Bit(QImage::Format f) {
+  return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 || f == QImage::Format_ARGB32_Premultiplied;
 }
+
+bool ReadDirectly(QImage::Format f) { return f == QImage::Format_Grayscale8 || Is32Bit(f); }
 
 QImage::Format FillFormat(const QImage& image) {
   return image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
@@ -159,10 +160,7 @@ qsizetype FloodFillBorder(QImage& image, QPoint start, const QColor& fill,
   // A grey picture filled with a grey stays one byte a pixel; other pictures
   // are filled in 32 bits.
   const bool gray = image.format() == QImage::Format_Grayscale8 && IsGray(fill.rgba());
-  if (!gray && image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32 &&
-      image.format() != QImage::Format_ARGB32_Premultiplied) {
-    image.convertTo(FillFormat(image));
-  }
+  if (!gray && !Is32Bit(image.format())) image.convertTo(FillFormat(image));
   const std::vector<TFillSpan> spans = Region(image, start, FlattenOnWhite(border.rgba()));
   qsizetype count = 0;
   for (const TFillSpan& s : spans) count += s.Right - s.Left + 1;

@@ -58,29 +58,20 @@ QImage GrayCopy(const QImage& rgb32) {
   return gray;
 }
 
-// The empty circle, kept in grey.
-const QImage& GrayCircle(AssetName name) {
-  static QImage display, print;
-  QImage& slot = name == AssetName::CirclePrint ? print : display;
-  if (slot.isNull()) slot = GrayCopy(Asset(name));
-  return slot;
-}
-
-// The circle cut into n parts, with each part's pixels found once (when
-// first shaded): a part's region depends only on the black lines, so it is
-// the same in every shaded copy.
+// The circle cut into n parts, and each part's pixels: a part's region
+// depends only on the black lines, so it is found once and painted into
+// every shaded copy.
 struct TPartedCircle {
   QImage Radii;
   std::vector<std::vector<TFillSpan>> Parts;
-  std::vector<bool> Found;
 };
 
-TPartedCircle& PartedCircle(bool print, int n) {
+const TPartedCircle& PartedCircle(bool print, int n) {
   static std::map<std::pair<bool, int>, TPartedCircle> cache;
   TPartedCircle& parted = cache[{print, n}];
   if (!parted.Radii.isNull()) return parted;
   const AssetName name = print ? AssetName::CirclePrint : AssetName::Circle;
-  parted.Radii = GrayCircle(name).copy();
+  parted.Radii = GrayCopy(Asset(name));
   const QPoint c = AssetCentre(name);
   const double r = AssetRadius(name);
   const double step = n == 0 ? 2 * kPi : 2 * kPi / n;
@@ -90,15 +81,20 @@ TPartedCircle& PartedCircle(bool print, int n) {
     for (int k = 0; k < n; ++k)
       p.drawLine(c, QPoint(c.x() + Nearest(r * std::cos(k * step)), c.y() - Nearest(r * std::sin(k * step))));
   }
-  // No radii leave one part: the whole circle.
-  parted.Parts.resize(static_cast<std::size_t>(std::max(n, 1)));
-  parted.Found.assign(parted.Parts.size(), false);
+  // Each part from its middle, counter-clockwise from the right; no radii
+  // leave one part, the whole circle.
+  for (int i = 0; i < std::max(n, 1); ++i) {
+    const double a = (i + 0.5) * step;
+    const QPoint start(c.x() + Nearest(r / 2 * std::cos(a)), c.y() - Nearest(r / 2 * std::sin(a)));
+    parted.Parts.push_back(FloodFillRegion(parted.Radii, start));
+  }
   return parted;
 }
 
-// The shaded circle of a "fraction of a shape" question (up to kMaxParts
-// parts; fewer than none is none), drawn once per distinct question and kept: a quiz repeats few of
-// them, and each image is shared by every page that shows it. Kept in grey.
+// The shaded circle of a "fraction of a shape" question (at most kMaxParts
+// parts; a negative count is none), drawn once per distinct question and
+// kept: a quiz repeats few of them, and each image is shared by every page
+// that shows it. Kept in grey.
 QImage ShadedCircle(bool print, int parts, int shaded) {
   static std::map<std::tuple<bool, int, int>, QImage> cache;
   const int n = std::clamp(parts, 0, kMaxParts);
@@ -107,23 +103,10 @@ QImage ShadedCircle(bool print, int parts, int shaded) {
   const auto found = cache.find(key);
   if (found != cache.end()) return found->second;
 
-  TPartedCircle& parted = PartedCircle(print, n);
-  const AssetName name = print ? AssetName::CirclePrint : AssetName::Circle;
-  const QPoint c = AssetCentre(name);
-  const double r = AssetRadius(name);
-  const double step = n == 0 ? 2 * kPi : 2 * kPi / n;
+  const TPartedCircle& parted = PartedCircle(print, n);
+  const auto grey = static_cast<uchar>(qGray(ToQColor(kGrayText).rgb()));
   QImage picture = parted.Radii.copy();
-  for (int i = 0; i < fills; ++i) {
-    const auto k = static_cast<std::size_t>(i);
-    if (!parted.Found[k]) {
-      // Found from the middle of the part, counter-clockwise from the right.
-      const double a = (i + 0.5) * step;
-      const QPoint start(c.x() + Nearest(r / 2 * std::cos(a)), c.y() - Nearest(r / 2 * std::sin(a)));
-      parted.Parts[k] = FloodFillRegion(parted.Radii, start);
-      parted.Found[k] = true;
-    }
-    PaintSpans(picture, parted.Parts[k], static_cast<uchar>(qGray(ToQColor(kGrayText).rgb())));
-  }
+  for (int i = 0; i < fills; ++i) PaintSpans(picture, parted.Parts[static_cast<std::size_t>(i)], grey);
   return cache.emplace(key, std::move(picture)).first->second;
 }
 
