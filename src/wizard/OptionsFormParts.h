@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 
 class QWidget;
 
@@ -16,6 +17,10 @@ class TlfComboBox;
 class TlfInputField;
 class TlfLabel;
 class TlfRadioButton;
+
+// A list index or box value as the byte field of the options record it
+// sets (the record keeps the low 8 bits).
+inline std::uint8_t Byte(int value) { return static_cast<std::uint8_t>(value); }
 
 // The size lists' font: the bundled mono face, bold.
 QFont SizeListFont();

@@ -9,12 +9,6 @@
 
 namespace sumcraft {
 
-namespace {
-
-std::uint8_t Byte(int value) { return static_cast<std::uint8_t>(value); }
-
-}  // namespace
-
 TProblemOptionsAddSubForm::TProblemOptionsAddSubForm(TPgmSettings& settings, QWidget* parent)
     : TProblemOptionsForm(settings, parent) {
   SetInstructions(QStringLiteral("Click the options below to define the parameters of your questions.  "),

@@ -11,12 +11,6 @@
 
 namespace sumcraft {
 
-namespace {
-
-std::uint8_t Byte(int value) { return static_cast<std::uint8_t>(value); }
-
-}  // namespace
-
 TProblemOptionsDivisionForm::TProblemOptionsDivisionForm(TPgmSettings& settings, QWidget* parent)
     : TProblemOptionsForm(settings, parent) {
   SetInstructions(QStringLiteral("Click on the tabs to pick problem type."),

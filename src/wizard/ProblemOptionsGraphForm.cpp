@@ -21,8 +21,6 @@ namespace sumcraft {
 
 namespace {
 
-std::uint8_t Byte(int value) { return static_cast<std::uint8_t>(value); }
-
 constexpr std::int32_t kDefaultIncrementCount = 10;
 constexpr std::int32_t kDefaultStepSize = 10;
 constexpr std::int32_t kDefaultTermType = 1;

@@ -10,8 +10,6 @@ namespace sumcraft {
 
 namespace {
 
-std::uint8_t Byte(int value) { return static_cast<std::uint8_t>(value); }
-
 // The list item of a stored code counted from 1 (a hand-edited value may be
 // any 32-bit number).
 int ItemOfCode(std::int32_t code) { return code > 0 ? code - 1 : -1; }

@@ -17,8 +17,6 @@ namespace sumcraft {
 
 namespace {
 
-std::uint8_t Byte(int value) { return static_cast<std::uint8_t>(value); }
-
 // Windows' sky blue: the boxes that only show values.
 const QColor kSkyBlue(166, 202, 240);
 
