@@ -71,8 +71,8 @@ void DrawAddSub(TQuizQuestion& q, TCanvas& c, const TQOptions& o, const TDrawArg
 
 void DrawFact(TQuizQuestion& q, TCanvas& c, const TQOptions& o, const TDrawArgs& a, int numH) {
   const int right = BeginCell(q, c, o, a);
-  const int slotA = o.MultiplicationType == 0 ? c.TextWidth("12") : TermWidth(o.FirstTermType, c);
-  const int slotB = o.MultiplicationType == 0 ? c.TextWidth("12") : TermWidth(o.SecondTermType, c);
+  int slotA = o.MultiplicationType == 0 ? c.TextWidth("12") : TermWidth(o.FirstTermType, c);
+  int slotB = o.MultiplicationType == 0 ? c.TextWidth("12") : TermWidth(o.SecondTermType, c);
   const int wm = std::max(slotA, slotB);
   // The slots are measured on the plain numbers; the texts drawn carry
   // separators (facts never reach 1,000, so the two agree).
@@ -82,6 +82,15 @@ void DrawFact(TQuizQuestion& q, TCanvas& c, const TQOptions& o, const TDrawArgs&
     DrawStacked(q, c, o, a, numH, right, w1, w2, wm);
     return;
   }
+  // In a row each slot holds the widest term the options allow, so the
+  // operator never touches a term: a division table's dividend reaches 144
+  // and its divisor 12.
+  if (q.Operand == ptDivision) {
+    slotA = o.DivisionType == 0 ? c.TextWidth("144") : TermWidth(o.DividendType, c);
+    slotB = o.DivisionType == 0 ? c.TextWidth("12") : TermWidth(o.DivisorType, c);
+  }
+  slotA = std::max(slotA, w1);
+  slotB = std::max(slotB, w2);
   const int h = c.TextHeight("H");
   const int wX = c.TextWidth("X");
   const std::string op = OperatorSymbol(q);

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "quiz/Quiz.h"
 #include "render/Canvas.h"
 #include "render/ReportFormats.h"
 #include "render/Rounding.h"
+#include "render/WrapText.h"
 
 namespace sumcraft {
 
@@ -14,27 +17,33 @@ int DrawHeader(const TQuiz& quiz, TCanvas& c, int frameWidth, int rx, int top, i
   ReportFormats().Apply("PAGEHEADER", c);
   const int h = c.TextHeight("H");
   const int rightEdge = frameWidth - rightInset;
-  auto leftBlank = [&](int y, const char* label) {
+  const int gap = c.TextWidth("X");
+  const int xr = rightEdge - Nearest(2.75 * rx);
+  // A line starts after its label and the left line ends before the right
+  // label, whatever the header's font size or the paper's width.
+  auto leftBlank = [&](int y, const char* label, bool rightLabelToo) {
     c.TextOut(left, y, label);
     const int xl = left + Nearest(0.75 * rx);
-    c.Line(xl, y + h, xl + 2 * rx, y + h);
+    int end = xl + 2 * rx;
+    if (rightLabelToo) end = std::min(end, xr - gap);
+    c.Line(std::max(xl, left + c.TextWidth(label) + gap), y + h, end, y + h);
   };
   auto rightBlank = [&](int y, const char* label) {
-    c.TextOut(rightEdge - Nearest(2.75 * rx), y, label);
-    c.Line(rightEdge - 2 * rx, y + h, rightEdge, y + h);
+    c.TextOut(xr, y, label);
+    c.Line(std::max(rightEdge - 2 * rx, xr + c.TextWidth(label) + gap), y + h, rightEdge, y + h);
   };
 
   int y = top;
   const char* left1 = quiz.PrintStudentNameBlank ? "Name:" : (quiz.PrintTeacherNameBlank ? "Teacher:" : nullptr);
   const char* right1 = quiz.PrintDateBlank ? "Date:" : (quiz.PrintClassNameBlank ? "Class:" : nullptr);
-  if (left1) leftBlank(y, left1);
+  if (left1) leftBlank(y, left1, right1 != nullptr);
   if (right1) rightBlank(y, right1);
   const bool firstRow = left1 || right1;
   if (firstRow) y += Nearest(1.5 * h);
 
   const bool teacherBelow = quiz.PrintTeacherNameBlank && quiz.PrintStudentNameBlank;
   const bool classBelow = quiz.PrintClassNameBlank && quiz.PrintDateBlank;
-  if (teacherBelow) leftBlank(y, "Teacher:");
+  if (teacherBelow) leftBlank(y, "Teacher:", classBelow);
   if (classBelow) rightBlank(y, "Class:");
   const bool secondRow = teacherBelow || classBelow;
   if (secondRow) y += h;
@@ -44,9 +53,17 @@ int DrawHeader(const TQuiz& quiz, TCanvas& c, int frameWidth, int rx, int top, i
   if (quiz.PrintQuizTitle && !quiz.QuizTitle.empty()) {
     ReportFormats().Apply("QUIZTITLE", c);
     const int ht = c.TextHeight("H");
-    c.TextOut(Div(frameWidth - c.TextWidth(quiz.QuizTitle), 2), y, quiz.QuizTitle);
+    // Centred on the page; a title wider than the row is wrapped, each line
+    // centred, and no line leaves the row.
+    const int rowWidth = rightEdge - left;
+    const std::vector<std::string_view> lines = WrapLines(c, quiz.QuizTitle, rowWidth);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      const int w = c.TextWidth(lines[i]);
+      const int x = std::max(left, std::min(Div(frameWidth - w, 2), rightEdge - w));
+      c.TextOut(x, y + static_cast<int>(i) * ht, lines[i]);
+    }
     ReportFormats().Apply("DEFAULT", c);
-    y += ht + c.TextHeight("H");
+    y += static_cast<int>(std::max<std::size_t>(lines.size(), 1)) * ht + c.TextHeight("H");
   } else {
     y += c.TextHeight("H");
   }
@@ -58,11 +75,19 @@ void DrawFooter(const TQuiz& quiz, TCanvas& c, int page, int bodyBottom, int fra
   ReportFormats().Apply("PAGEFOOTER", c);
   const int m = c.TextHeight("M");
   const int yf = std::min(bodyBottom + m, pageHeight - m);
+  // The footer text ends before the page number (or the row's end) and is
+  // cut short with "..." when it would run further.
+  int limit = frameWidth - rightInset;
   if (quiz.PrintPageNumbers && (page > 1 || !quiz.SkipPrintFirstPageNumber)) {
     const std::string text = "Page " + std::to_string(page);
-    c.TextOut(frameWidth - rightInset - c.TextWidth(text), yf, text);
+    const int x = frameWidth - rightInset - c.TextWidth(text);
+    c.TextOut(x, yf, text);
+    limit = x - 2 * c.TextWidth("M");
   }
-  if (quiz.PrintFooterText) c.TextOut(left, yf, quiz.FooterText);
+  if (quiz.PrintFooterText) {
+    const std::string text = FitWithEllipsis(c, quiz.FooterText, limit - left);
+    if (!text.empty()) c.TextOut(left, yf, text);
+  }
 }
 
 }  // namespace sumcraft

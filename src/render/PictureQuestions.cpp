@@ -1,6 +1,8 @@
 #include "render/PictureQuestions.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
+#include <climits>
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -184,10 +186,27 @@ void DrawSet(TQuizQuestion& q, TCanvas& c, const TQOptions& o, const TDrawArgs& 
   if (a.ShowAnswers) c.TextOut(a.X + Div(w, 2) - Div(c.TextWidth(answer), 2), a.Y + h - 2 * th, answer);
 }
 
+// Right edge of the problem number, measured while its style is in force;
+// INT_MIN when there is none.
+int NumberRight(const TCanvas& c, const TDrawArgs& a) {
+  return a.Number == -1 ? INT_MIN : a.X + c.TextWidth(std::to_string(a.Number) + ")");
+}
+
+// How far a fraction drawing moves right so that its first numerator,
+// centred on cx, keeps clear of the problem number: the numerators stand
+// half a line below y, level with the number's lower part. Only long
+// numbers ("100)") need it.
+int ClearOfNumber(const TCanvas& c, int numberRight, int cx, std::int64_t numerator) {
+  if (numberRight == INT_MIN) return 0;
+  const int gap = Nearest(0.5 * c.TextWidth("X"));
+  return std::max(0, numberRight + gap - (cx - Div(c.TextWidth(std::to_string(numerator)), 2)));
+}
+
 void DrawSumOrDifference(TQuizQuestion& q, TCanvas& c, const TQOptions& o, const TDrawArgs& a) {
+  const int numberRight = NumberRight(c, a);
   ReportFormats().Apply("DEFAULT", c);
   const int s = c.TextWidth("H"), h = c.TextHeight("H"), h2 = Div(h, 2);
-  const int x = a.X, y = a.Y;
+  const int x = a.X + ClearOfNumber(c, numberRight, a.X + 2 * s, Numerator(q.FirstTerm)), y = a.Y;
   c.SetPenWidth(Nearest(3.0 * a.Ry / 96));
   StackedFraction(c, x + 2 * s, y, h, h2, Numerator(q.FirstTerm), Denominator(q.FirstTerm));
   Centred(c, x + 4 * s, y + Nearest(0.6 * h) + h2, q.FractionProblemType == 4 ? "-" : "+");
@@ -202,17 +221,41 @@ void DrawSumOrDifference(TQuizQuestion& q, TCanvas& c, const TQOptions& o, const
   if (dd == 0) return;  // no fraction to show (damaged terms)
   const std::int64_t whole = n / dd;
   n = n % dd;
-  if (whole != 0) Centred(c, x + 9 * s, y + Nearest(0.6 * h) + h2, std::to_string(whole));
-  if (n != 0) StackedFraction(c, x + 10 * s, y, h, h2, n, dd);
+  // A mixed number keeps a clear gap between "=", the whole number and the
+  // fraction; each part moves right of its usual place only to keep it.
+  const int gap = Nearest(0.5 * c.TextWidth("X"));
+  int free = x + 8 * s + c.TextWidth("=") - Div(c.TextWidth("="), 2) + gap;
+  if (whole != 0) {
+    const std::string text = std::to_string(whole);
+    const int w = c.TextWidth(text);
+    const int left = std::max(x + 9 * s - Div(w, 2), free);
+    c.TextOut(left, y + Nearest(0.6 * h) + h2, text);
+    free = left + w + gap;
+  }
+  if (n != 0) {
+    const int wide = std::max(c.TextWidth(std::to_string(n)), c.TextWidth(std::to_string(dd)));
+    StackedFraction(c, std::max(x + 10 * s, free + wide - Div(wide, 2)), y, h, h2, n, dd);
+  }
+}
+
+// The ink of a sign drawn at row top t: top and bottom, page units.
+struct TInk {
+  int Top, Bottom;
+};
+TInk SignInk(const TCanvas& c, int t, const char* sign) {
+  const QRectF ink = QFontMetricsF(c.Metrics().Font()).tightBoundingRect(QString::fromLatin1(sign));
+  const double baseline = t + c.Metrics().Ascent();
+  return {static_cast<int>(std::floor(baseline + ink.top())), static_cast<int>(std::ceil(baseline + ink.bottom()))};
 }
 
 void DrawFractionComparison(TQuizQuestion& q, TCanvas& c, const TDrawArgs& a) {
+  const int numberRight = NumberRight(c, a);
   ReportFormats().Apply("DEFAULT", c);
   const int s = c.TextWidth("H"), h = c.TextHeight("H"), h2 = Div(h, 2);
-  const int x = a.X, y = a.Y;
-  c.SetPenWidth(Nearest(3.0 * a.Ry / 96));
   const std::int32_t n1 = Numerator(q.FirstTerm), d1 = Denominator(q.FirstTerm);
   const std::int32_t n2 = Numerator(q.SecondTerm), d2 = Denominator(q.SecondTerm);
+  const int x = a.X + ClearOfNumber(c, numberRight, a.X + 3 * s, n1), y = a.Y;
+  c.SetPenWidth(Nearest(3.0 * a.Ry / 96));
   StackedFraction(c, x + 3 * s, y, h, h2, n1, d1);
   StackedFraction(c, x + 9 * s, y, h, h2, n2, d2);
   const int yGt = y + h2 - Nearest(0.2 * h), yEq = y + Nearest(0.6 * h) + h2, yLt = y + Nearest(1.4 * h) + h2;
@@ -225,11 +268,18 @@ void DrawFractionComparison(TQuizQuestion& q, TCanvas& c, const TDrawArgs& a) {
     return;
   }
   const double v1 = static_cast<double>(n1) / d1, v2 = static_cast<double>(n2) / d2;
-  const char* sign = v1 > v2 ? ">" : (v1 < v2 ? "<" : "=");
-  const int t = v1 > v2 ? yGt : (v1 < v2 ? yLt : yEq);
-  const int w = c.TextWidth(sign);
+  const int chosen = v1 > v2 ? 0 : (v1 < v2 ? 2 : 1);
+  // The three signs stand closer than a line apart, so a box a line high
+  // would run into its neighbours: the box keeps half the free space between
+  // the chosen sign's ink and its neighbours' on either side.
+  const TInk ink[3] = {SignInk(c, yGt, ">"), SignInk(c, yEq, "="), SignInk(c, yLt, "<")};
+  int margin = INT_MAX;
+  if (chosen > 0) margin = std::min(margin, ink[chosen].Top - ink[chosen - 1].Bottom);
+  if (chosen < 2) margin = std::min(margin, ink[chosen + 1].Top - ink[chosen].Bottom);
+  margin = std::max(1, Div(margin, 2));
+  const int w = c.TextWidth(chosen == 0 ? ">" : (chosen == 2 ? "<" : "="));
   const int left = x + 6 * s - w;
-  DrawAnswerBox(c, left, t, left + Nearest(2.0 * w), t + Nearest(1.1 * h));
+  DrawAnswerBox(c, left, ink[chosen].Top - margin, left + Nearest(2.0 * w), ink[chosen].Bottom + margin);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "render/TableGraphDrawing.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "generate/AnswerText.h"
@@ -50,17 +51,26 @@ void DrawValueAxis(int x1, int y1, int x2, int y2, TCanvas& c, int step, int sta
   c.Rectangle(x1, y1, x2, y2);
   const int n = AxisSteps(count);
   const int hH = c.TextHeight("H"), wH = c.TextWidth("H");
+  auto label = [&](int i) { return std::to_string(static_cast<long long>(start) + static_cast<long long>(i) * step); };
+  // With many increments the labels would run into each other: only every
+  // k-th is written, k the smallest stride that leaves a gap of half an "H"
+  // between them. Every grid line is still drawn.
+  const int pitch = std::max(1, Div(vertical ? y2 - y1 : x2 - x1, n));
+  const int widest = std::max(c.TextWidth(label(0)), c.TextWidth(label(n)));
+  const int need = (vertical ? hH : widest) + Div(wH, 2);
+  const int stride = std::max(1, (need + pitch - 1) / pitch);
   for (int i = 0; i <= n; ++i) {
-    const std::string label = std::to_string(static_cast<long long>(start) + static_cast<long long>(i) * step);
-    const int w = c.TextWidth(label), h = c.TextHeight(label);
+    const std::string text = label(i);
+    const int w = c.TextWidth(text), h = c.TextHeight(text);
+    const bool written = i % stride == 0;
     if (vertical) {
       const int yi = y2 - i * Div(y2 - y1, n);
       if (i > 0 && i < n) c.Line(x1 + c.PenWidth(), yi, x2, yi);
-      c.TextOut(x1 - wH - w, yi - Div(h, 2), label);
+      if (written) c.TextOut(x1 - wH - w, yi - Div(h, 2), text);
     } else {
       const int xi = x1 + i * Div(x2 - x1, n);
       if (i > 0 && i < n) c.Line(xi, y1, xi, y2);
-      c.TextOut(xi - Div(w, 2), y2 + Div(hH, 2), label);
+      if (written) c.TextOut(xi - Div(w, 2), y2 + Div(hH, 2), text);
     }
   }
   c.SetFont(font);
@@ -74,6 +84,56 @@ void DrawRotatedText(TCanvas& c, int degrees, int x, int y, std::string_view tex
 }
 
 namespace {
+
+// Legend names are set smaller rather than touching, but not below this.
+constexpr int kMinLegendPoints = 8;
+
+// Sets the canvas's font to the largest size from its own down to
+// kMinLegendPoints at which `text` fits in `width`; at the smallest size a
+// text that still does not fit is cut short with "...". Returns the text to
+// draw in that font.
+std::string FitName(TCanvas& c, const std::string& text, int width) {
+  for (int points = c.FontSize(); points > kMinLegendPoints && c.TextWidth(text) > width; --points)
+    c.SetFontSize(points - 1);
+  return FitWithEllipsis(c, text, width);
+}
+
+// The names under the bars of a vertical graph, `pitch` apart from centre
+// to centre: on one row when they fit with a gap, else in two rows, names
+// alternating, which doubles the room of each; set smaller if need be and
+// cut short as the last resort.
+struct TNameRows {
+  int Rows = 1;
+  int Points = 10;
+  int Height = 0;  // of one row
+  std::array<std::string, 4> Names;
+};
+
+TNameRows FitNamesUnderBars(TCanvas& c, const std::array<std::string, 4>& names, int pitch) {
+  const TFontSpec font = c.Font();
+  TNameRows rows;
+  auto widest = [&] {
+    int w = 0;
+    for (const std::string& name : names) w = std::max(w, c.TextWidth(name));
+    return w;
+  };
+  auto fits = [&](int room) { return widest() + Div(c.TextWidth("X"), 2) <= room; };
+  const int smallest = std::min(font.Size, kMinLegendPoints);
+  bool done = false;
+  for (rows.Rows = 1; rows.Rows <= 2 && !done; ++rows.Rows) {
+    for (int points = font.Size; points >= smallest && !done; --points) {
+      c.SetFontSize(points);
+      done = fits(rows.Rows * pitch);
+    }
+  }
+  --rows.Rows;  // the loop went one past
+  rows.Points = c.FontSize();
+  rows.Height = c.TextHeight("H");
+  for (std::size_t i = 0; i < 4; ++i)
+    rows.Names[i] = FitWithEllipsis(c, names[i], rows.Rows * pitch - Div(c.TextWidth("X"), 2));
+  c.SetFont(font);
+  return rows;
+}
 
 void DrawBar(TCanvas& c, int x1, int y1, int x2, int y2) {
   ReportFormats().Apply("GRAPHBAR", c);
@@ -97,7 +157,10 @@ int DrawBarGraph(int left, int top, TCanvas& c, const TQOptions& o, int bottom, 
     const int slot = Div(gx2 - gx1, 9);
     ReportFormats().Apply("GRAPHLEGEND", c);
     const int hH = c.TextHeight("H");
-    CentredAt(c, Div(gx1 + gx2, 2), gy2 + 2 * hH, o.TableItemName);
+    const TNameRows rows = FitNamesUnderBars(c, o.TableNames, 2 * slot);
+    // Names on two rows push the item caption below the second row.
+    const int nameRowsBottom = gy2 + Div(hH, 2) + rows.Rows * rows.Height;
+    CentredAt(c, Div(gx1 + gx2, 2), std::max(gy2 + 2 * hH, nameRowsBottom + Div(hH, 4)), o.TableItemName);
     DrawRotatedText(c, 90, left - hH, Div(gy2 + gy1, 2) + Div(c.TextWidth(o.TableDataCaption), 2),
                     o.TableDataCaption);
     for (int i = 0; i < 4; ++i) {
@@ -106,7 +169,11 @@ int DrawBarGraph(int left, int top, TCanvas& c, const TQOptions& o, int bottom, 
       const double share = full == 0 ? 0.0 : std::clamp(o.BarGraphData[static_cast<std::size_t>(i)] / full, -1.0, 1.0);
       const int by1 = gy2 - Nearest(share * (gy2 - gy1));
       DrawBar(c, bx1, by1, bx2, gy2);
-      CentredAt(c, Div(bx1 + bx2, 2), gy2 + Div(c.TextHeight("H"), 2), o.TableNames[static_cast<std::size_t>(i)]);
+      const TFontSpec legend = c.Font();
+      c.SetFontSize(rows.Points);
+      CentredAt(c, Div(bx1 + bx2, 2), gy2 + Div(hH, 2) + (i % rows.Rows) * rows.Height,
+                rows.Names[static_cast<std::size_t>(i)]);
+      c.SetFont(legend);
     }
     return bottom;
   }
@@ -124,8 +191,13 @@ int DrawBarGraph(int left, int top, TCanvas& c, const TQOptions& o, int bottom, 
     // Whole steps, clamped to the axis so damaged values stay on the page.
     const long long length = static_cast<long long>(std::clamp(Nearest(steps), -count, count)) * unit;
     DrawBar(c, gx1, by1, gx1 + static_cast<int>(length), by2);
-    const std::string& name = o.TableNames[static_cast<std::size_t>(i)];
-    c.TextOut(gx1 - c.TextWidth(name) - c.TextWidth("X"), by2 - c.TextHeight("X"), name);
+    // A name ends one "X" before the axis and must not reach the turned
+    // caption left of the graph: smaller, then cut short when too long.
+    const int wX = c.TextWidth("X");
+    const TFontSpec legend = c.Font();
+    const std::string name = FitName(c, o.TableNames[static_cast<std::size_t>(i)], gx1 - wX - (left + Div(wX, 2)));
+    c.TextOut(gx1 - c.TextWidth(name) - wX, by2 - c.TextHeight("X"), name);
+    c.SetFont(legend);
   }
   return bottom;
 }

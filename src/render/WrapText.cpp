@@ -69,15 +69,36 @@ std::string DropLastWord(std::string_view s) {
   return std::string(TrimBlanks(t));
 }
 
-int WrapText(TCanvas& canvas, std::string_view text, int left, int right, int y) {
-  const int lineHeight = canvas.TextHeight("H");
-  const int space = right - left;
+std::vector<std::string_view> WrapLines(const TCanvas& canvas, std::string_view text, int width) {
+  std::vector<std::string_view> lines;
   std::string_view rest = TrimLeadingBlanks(text);
   while (!rest.empty()) {
-    const std::size_t n = NextLineLength(canvas, rest, space);
-    canvas.TextOut(left, y, rest.substr(0, n));
-    y += lineHeight;
+    const std::size_t n = NextLineLength(canvas, rest, width);
+    lines.push_back(rest.substr(0, n));
     rest = TrimLeadingBlanks(rest.substr(n));
+  }
+  return lines;
+}
+
+std::string FitWithEllipsis(const TCanvas& canvas, std::string_view text, int width) {
+  if (canvas.TextWidth(text) <= width) return std::string(text);
+  const int room = width - canvas.TextWidth("...");
+  // Widths grow with the prefix: the longest prefix that fits, by halving.
+  std::size_t lo = 0, hi = std::min(text.size(), static_cast<std::size_t>(std::max(0, width)));
+  while (lo < hi) {
+    const std::size_t mid = (lo + hi + 1) / 2;
+    if (canvas.TextWidth(text.substr(0, mid)) <= room) lo = mid;
+    else hi = mid - 1;
+  }
+  if (room < 0) return {};
+  return std::string(TrimBlanks(text.substr(0, lo))) + "...";
+}
+
+int WrapText(TCanvas& canvas, std::string_view text, int left, int right, int y) {
+  const int lineHeight = canvas.TextHeight("H");
+  for (const std::string_view line : WrapLines(canvas, text, right - left)) {
+    canvas.TextOut(left, y, line);
+    y += lineHeight;
   }
   return y;
 }

@@ -3,6 +3,7 @@
 // the word problems and the welcome page.
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace sumcraft {
 
@@ -14,6 +15,14 @@ class TCanvas;
 // is broken between characters (at least one character a line), so every
 // text ends. Leading blanks of each line are dropped.
 int WrapText(TCanvas& canvas, std::string_view text, int left, int right, int y);
+
+// The lines WrapText would draw for `text` in `width` page units.
+std::vector<std::string_view> WrapLines(const TCanvas& canvas, std::string_view text, int width);
+
+// `text` when it fits in `width` in the canvas's current style, else as many
+// of its first characters as fit followed by "..." (empty when not even
+// that fits).
+std::string FitWithEllipsis(const TCanvas& canvas, std::string_view text, int width);
 
 // The text without leading and trailing blanks, less its last word and the
 // blanks before it ("one two  three" -> "one two"); empty for a single word.
