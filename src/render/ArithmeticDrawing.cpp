@@ -1,11 +1,14 @@
 #include "render/ArithmeticDrawing.h"
 
+#include <QFontMetricsF>
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "generate/AnswerText.h"
 #include "quiz/ProblemType.h"
 #include "render/Canvas.h"
+#include "render/CodePage1252.h"
 #include "render/ReportFormats.h"
 #include "render/Rounding.h"
 
@@ -147,6 +150,21 @@ void DrawAnswerBox(TCanvas& c, int left, int top, int right, int bottom) {
   c.SetBrushColor(brushColor);
 }
 
+TRowBox BoxBetweenNeighbours(const TCanvas& c, const std::array<int, 3>& tops,
+                             const std::array<std::string_view, 3>& texts, int chosen, int height) {
+  const QFontMetricsF metrics(c.Metrics().Font());
+  auto ink = [&](int i) {
+    const QRectF r = metrics.tightBoundingRect(FromCp1252(texts[static_cast<std::size_t>(i)]));
+    const double baseline = tops[static_cast<std::size_t>(i)] + c.Metrics().Ascent();
+    return std::pair{static_cast<int>(std::floor(baseline + r.top())), static_cast<int>(std::ceil(baseline + r.bottom()))};
+  };
+  const auto [top, bottom] = ink(chosen);
+  TRowBox box{tops[static_cast<std::size_t>(chosen)], tops[static_cast<std::size_t>(chosen)] + height};
+  if (chosen > 0) box.Top = top - Div(top - ink(chosen - 1).second, 2);
+  if (chosen < 2) box.Bottom = bottom + Div(ink(chosen + 1).first - bottom, 2);
+  return box;
+}
+
 void DrawComparison(TQuizQuestion& q, TCanvas& c, const TQOptions& o, const TDrawArgs& a, int numH) {
   const int right = BeginCell(q, c, o, a);
   const int h = c.TextHeight("H");
@@ -162,16 +180,11 @@ void DrawComparison(TQuizQuestion& q, TCanvas& c, const TQOptions& o, const TDra
   c.TextOut(cx - Div(wEq, 2), row1, eq);
   c.TextOut(cx - Div(wLt, 2), row2, lt);
   if (!a.ShowAnswers) return;
-  int w = wEq, top = row1;
-  if (q.FirstTerm < q.SecondTerm) {
-    w = wLt;
-    top = row2;
-  } else if (q.FirstTerm > q.SecondTerm) {
-    w = wGt;
-    top = row0;
-  }
+  const int chosen = q.FirstTerm > q.SecondTerm ? 0 : (q.FirstTerm < q.SecondTerm ? 2 : 1);
+  const int w = chosen == 0 ? wGt : (chosen == 2 ? wLt : wEq);
+  const TRowBox box = BoxBetweenNeighbours(c, {row0, row1, row2}, {gt, eq, lt}, chosen, Nearest(1.1 * h));
   const int left = cx - Div(w, 2) - Nearest(0.1 * a.Rx);
-  DrawAnswerBox(c, left, top, left + Nearest(1.1 * w) + Nearest(0.15 * a.Rx), top + Nearest(1.1 * h));
+  DrawAnswerBox(c, left, box.Top, left + Nearest(1.1 * w) + Nearest(0.15 * a.Rx), box.Bottom);
 }
 
 void DrawRounding(TQuizQuestion& q, TCanvas& c, const TQOptions& o, const TDrawArgs& a, int numH) {

@@ -238,16 +238,6 @@ void DrawSumOrDifference(TQuizQuestion& q, TCanvas& c, const TQOptions& o, const
   }
 }
 
-// The ink of a sign drawn at row top t: top and bottom, page units.
-struct TInk {
-  int Top, Bottom;
-};
-TInk SignInk(const TCanvas& c, int t, const char* sign) {
-  const QRectF ink = QFontMetricsF(c.Metrics().Font()).tightBoundingRect(QString::fromLatin1(sign));
-  const double baseline = t + c.Metrics().Ascent();
-  return {static_cast<int>(std::floor(baseline + ink.top())), static_cast<int>(std::ceil(baseline + ink.bottom()))};
-}
-
 void DrawFractionComparison(TQuizQuestion& q, TCanvas& c, const TDrawArgs& a) {
   const int numberRight = NumberRight(c, a);
   ReportFormats().Apply("DEFAULT", c);
@@ -269,17 +259,11 @@ void DrawFractionComparison(TQuizQuestion& q, TCanvas& c, const TDrawArgs& a) {
   }
   const double v1 = static_cast<double>(n1) / d1, v2 = static_cast<double>(n2) / d2;
   const int chosen = v1 > v2 ? 0 : (v1 < v2 ? 2 : 1);
-  // The three signs stand closer than a line apart, so a box a line high
-  // would run into its neighbours: the box keeps half the free space between
-  // the chosen sign's ink and its neighbours' on either side.
-  const TInk ink[3] = {SignInk(c, yGt, ">"), SignInk(c, yEq, "="), SignInk(c, yLt, "<")};
-  int margin = INT_MAX;
-  if (chosen > 0) margin = std::min(margin, ink[chosen].Top - ink[chosen - 1].Bottom);
-  if (chosen < 2) margin = std::min(margin, ink[chosen + 1].Top - ink[chosen].Bottom);
-  margin = std::max(1, Div(margin, 2));
-  const int w = c.TextWidth(chosen == 0 ? ">" : (chosen == 2 ? "<" : "="));
+  const char* const signs[3] = {">", "=", "<"};
+  const int w = c.TextWidth(signs[chosen]);
   const int left = x + 6 * s - w;
-  DrawAnswerBox(c, left, ink[chosen].Top - margin, left + Nearest(2.0 * w), ink[chosen].Bottom + margin);
+  const TRowBox box = BoxBetweenNeighbours(c, {yGt, yEq, yLt}, {">", "=", "<"}, chosen, Nearest(1.1 * h));
+  DrawAnswerBox(c, left, box.Top, left + Nearest(2.0 * w), box.Bottom);
 }
 
 }  // namespace
