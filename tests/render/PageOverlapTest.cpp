@@ -170,7 +170,8 @@ TEST_P(PageOverlapTest, NoTextTouchesAnotherOrLeavesThePrintableArea) {
         // Straight lines, as wide as their pen, keep clear of every text but
         // the long-division bracket they join.
         if (op.Kind != TOpKind::Line || (op.X1 != op.X2 && op.Y1 != op.Y2)) continue;
-        if (std::any_of(tables.begin(), tables.end(), [&](const auto& t) { return t.first == n && t.second.contains(QPointF(op.X1, op.Y1)); }))
+        const QPointF start(op.X1, op.Y1);
+        if (std::any_of(tables.begin(), tables.end(), [&](auto& t) { return t.first == n && t.second.contains(start); }))
           continue;
         const double half = op.Pen.Width / 2.0;
         const QRectF stroke = box.adjusted(-half, -half, half, half);
