@@ -1,9 +1,8 @@
 #include "render/PictureQuestions.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
-#include <climits>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <map>
 #include <numbers>
@@ -224,17 +223,17 @@ void DrawSumOrDifference(TQuizQuestion& q, TCanvas& c, const TQOptions& o, const
   // A mixed number keeps a clear gap between "=", the whole number and the
   // fraction; each part moves right of its usual place only to keep it.
   const int gap = Nearest(0.5 * c.TextWidth("X"));
-  int free = x + 8 * s + c.TextWidth("=") - Div(c.TextWidth("="), 2) + gap;
+  int nextLeft = x + 8 * s + c.TextWidth("=") - Div(c.TextWidth("="), 2) + gap;
   if (whole != 0) {
     const std::string text = std::to_string(whole);
     const int w = c.TextWidth(text);
-    const int left = std::max(x + 9 * s - Div(w, 2), free);
+    const int left = std::max(x + 9 * s - Div(w, 2), nextLeft);
     c.TextOut(left, y + Nearest(0.6 * h) + h2, text);
-    free = left + w + gap;
+    nextLeft = left + w + gap;
   }
   if (n != 0) {
     const int wide = std::max(c.TextWidth(std::to_string(n)), c.TextWidth(std::to_string(dd)));
-    StackedFraction(c, std::max(x + 10 * s, free + wide - Div(wide, 2)), y, h, h2, n, dd);
+    StackedFraction(c, std::max(x + 10 * s, nextLeft + wide - Div(wide, 2)), y, h, h2, n, dd);
   }
 }
 
@@ -259,8 +258,7 @@ void DrawFractionComparison(TQuizQuestion& q, TCanvas& c, const TDrawArgs& a) {
   }
   const double v1 = static_cast<double>(n1) / d1, v2 = static_cast<double>(n2) / d2;
   const int chosen = v1 > v2 ? 0 : (v1 < v2 ? 2 : 1);
-  const char* const signs[3] = {">", "=", "<"};
-  const int w = c.TextWidth(signs[chosen]);
+  const int w = c.TextWidth(chosen == 0 ? ">" : (chosen == 2 ? "<" : "="));
   const int left = x + 6 * s - w;
   const TRowBox box = BoxBetweenNeighbours(c, {yGt, yEq, yLt}, {">", "=", "<"}, chosen, Nearest(1.1 * h));
   DrawAnswerBox(c, left, box.Top, left + Nearest(2.0 * w), box.Bottom);
