@@ -441,8 +441,9 @@ private:
   }
 
   // The resources of the page just drawn: only its own fonts and pictures,
-  // so that a page taken out of the file alone carries nothing else.
-  QByteArray PageResources(const TDisplayList* list) const {
+  // so that a page taken out of the file alone carries nothing else. The
+  // next page starts with no fonts.
+  QByteArray PageResources(const TDisplayList* list) {
     std::set<int> images;
     if (list) {
       for (const TDrawOp& op : list->Ops()) {
@@ -464,6 +465,7 @@ private:
         if (images.count(number)) d.append(" /Im" + QByteArray::number(number) + " " + Ref(object));
       d.append(" >>");
     }
+    pageFonts_.clear();
     return d + " >>";
   }
 
@@ -573,7 +575,6 @@ private:
 
   int WritePage(const TDisplayList* list) {
     content_.clear();
-    pageFonts_.clear();
     state_ = TState{};
     TOut(content_) << pageMatrix_.m11() << 0 << 0 << pageMatrix_.m22() << pageMatrix_.dx() << pageMatrix_.dy()
                    << "cm\n1 J 1 j\n";
