@@ -53,10 +53,7 @@ TPrintReport PrintQuiz(TQuiz& quiz, const TPrintOptions& options) {
     TMetaReport& pages = QuizPages(quiz);
     // The title names the document in the printer's queue and in the file.
     pages.SetTitle(PrintJobTitle(quiz, job));
-    if (options.SendJob) {
-      pages.Close();
-      options.SendJob(pages, job);
-    } else if (pdf != nullptr) {
+    if (pdf != nullptr) {
       pages.Close();
       pdf->WriteDocument(pages, pages.Title());
     } else {

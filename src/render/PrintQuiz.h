@@ -32,7 +32,6 @@
 
 namespace sumcraft {
 
-class TMetaReport;
 class TPrinterDevice;
 
 // One print job of a print run.
@@ -53,10 +52,6 @@ struct TPrintOptions {
   // place to give "Save as PDF" the file of that job (see PdfJobFiles). An
   // exception from it fails the run like a printer failure.
   std::function<void(TPrinterDevice& printer, const TPrintJob& job)> BeforeJob;
-  // Sends one job instead of the printer: called with the closed store
-  // holding the job's pages (its Title() set). Tests use it to see the
-  // jobs; an exception from it fails the run like a printer failure.
-  std::function<void(TMetaReport& pages, const TPrintJob& job)> SendJob;
   // Lay the quiz out again afterwards, without answers, for the selected
   // printer (the screen's layout). Only a caller that throws the quiz away
   // right after printing, like the command-line tool, turns it off.
