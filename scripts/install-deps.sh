@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev zlib1g-dev
   libfontconfig-dev
-  poppler-utils
+  poppler-utils qpdf
   desktop-file-utils appstream
   "$@"
 )

@@ -43,6 +43,7 @@ void TMainWindow::PrintCommand() {
     TPrinters& printers = TPrinters::Instance();
     const int remembered = printers.PrinterIndex();
     try {
+      printOptions_->SetSettings(settings_);
       printOptions_->Prepare();
       if (prompts_->Exec(*printOptions_) == QDialog::Accepted) {
         printSettings_.Copies = printOptions_->Copies();
@@ -62,6 +63,7 @@ void TMainWindow::PrintCommand() {
         options.RestoreLayout = false;
         bool go = true;
         QString pdfName;
+        if (&printer == &printers.Pdf()) printers.Pdf().SetPaper(printOptions_->PdfPaper());
         if (&printer == &printers.Pdf() && (options.Copies > 0 || options.PrintKey)) {
           TFileDialogSpec spec;
           spec.Title = QStringLiteral("Save the printed quiz as PDF:");
@@ -83,7 +85,7 @@ void TMainWindow::PrintCommand() {
             QStringList files;
             for (const TPrintedJob& job : report.Jobs)
               files << QDir::toNativeSeparators(PdfJobFileName(pdfName, job.Job));
-            done = QStringLiteral("Saved %1 as PDF: %2").arg(PrintedText(report), files.join(QStringLiteral(", ")));
+            done = QStringLiteral("Saved as PDF: %1").arg(files.join(QStringLiteral(", ")));
           }
           statusBar()->showMessage(done, 15000);
         }

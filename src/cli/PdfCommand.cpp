@@ -5,7 +5,7 @@
 #include "cli/Drawing.h"
 #include "cli/QuizFiles.h"
 #include "generate/Random.h"
-#include "render/PdfOutput.h"
+#include "render/PdfPrinter.h"
 #include "render/PrintQuiz.h"
 
 namespace sumcraft::cli {
@@ -43,14 +43,14 @@ int Run(const TParsedArgs& args) {
   }
 
   StartDrawing();
-  TPdfOutput pdf;
+  // The program's "Save as PDF" path, with the files named here.
   TPrintOptions options;
   options.Copies = 1;
   options.PrintKey = key.has_value();
   options.Printer = &printer;
   options.RestoreLayout = false;
-  options.SendJob = [&](TMetaReport& pages, const TPrintJob& job) {
-    pdf.Write(pages, QFile::decodeName(job.Kind == TPrintJob::TKind::AnswerKey ? key->c_str() : out.c_str()));
+  options.BeforeJob = [&](TPrinterDevice&, const TPrintJob& job) {
+    printer.SetOutputFile(QFile::decodeName(job.Kind == TPrintJob::TKind::AnswerKey ? key->c_str() : out.c_str()));
   };
   const TPrintReport report = PrintQuiz(quiz, options);
   WarnProblems(path, report.Problems);
@@ -65,7 +65,9 @@ const TCommandRegistrar kPdf{{
     "\n"
     "Lays the quiz out as Sumcraft prints it on its \"Save as PDF\" printer and\n"
     "writes the pages to OUT.pdf; with --key, the same pages with every answer\n"
-    "filled in to KEY.pdf. A file is replaced only once written whole.\n"
+    "filled in to KEY.pdf. A file is replaced only once written whole. The\n"
+    "files are those the program's \"Save as PDF\" writes for the same quiz\n"
+    "and paper, byte for byte; each is titled with the quiz title.\n"
     "\n"
     "Pages are drawn with the text styles and fonts shipped inside Sumcraft,\n"
     "never the user's Styles.rpt, so the output is the same on every machine.\n"

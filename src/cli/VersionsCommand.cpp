@@ -7,7 +7,7 @@
 #include "cli/Drawing.h"
 #include "cli/QuizFiles.h"
 #include "generate/Random.h"
-#include "render/PdfOutput.h"
+#include "render/PdfPrinter.h"
 #include "render/PrintQuiz.h"
 
 namespace sumcraft::cli {
@@ -79,7 +79,6 @@ int Run(const TParsedArgs& args) {
     seed = RandomState();
   }
   StartDrawing();
-  TPdfOutput output;  // one for all files: a picture seen in the quiz is not encoded again for the key
   for (const auto& [name, qiz, pdf, key] : versions) {
     TQuiz quiz;
     original.CopyTo(quiz);
@@ -92,8 +91,9 @@ int Run(const TParsedArgs& args) {
     options.PrintKey = true;
     options.Printer = &printer;
     options.RestoreLayout = false;
-    options.SendJob = [&](TMetaReport& pages, const TPrintJob& job) {
-      output.Write(pages, QFile::decodeName(job.Kind == TPrintJob::TKind::AnswerKey ? key.c_str() : pdf.c_str()));
+    // One printer for all files: a picture seen in the quiz is not encoded again for the key.
+    options.BeforeJob = [&](TPrinterDevice&, const TPrintJob& job) {
+      printer.SetOutputFile(QFile::decodeName(job.Kind == TPrintJob::TKind::AnswerKey ? key.c_str() : pdf.c_str()));
     };
     WarnProblems(qiz, PrintQuiz(quiz, options).Problems);
     std::cout << name << ": seed " << seed << "\n";

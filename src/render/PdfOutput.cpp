@@ -1,5 +1,6 @@
 #include "render/PdfOutput.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QHash>
 #include <QPainterPath>
@@ -16,6 +17,7 @@
 #include <memory>
 #include <new>
 #include <numbers>
+#include <set>
 #include <string>
 #include <zlib.h>
 
@@ -341,7 +343,7 @@ class TPdfDocumentBuilder {
 public:
   TPdfDocumentBuilder(TPdfOutput& owner, const TMetaReport& pages) : owner_(owner), pages_(pages) {
     out_.reserve(64 * 1024);
-    offsets_.assign(5, 0);  // 1 catalog, 2 page tree, 3 resources, 4 information
+    offsets_.assign(4, 0);  // 1 catalog, 2 page tree, 3 information
   }
 
   QByteArray Build(const QString& title) {
@@ -366,13 +368,6 @@ public:
     for (int n = 1; n <= count; ++n) pageObjects.push_back(WritePage(pages_.PageOps(n)));
 
     WriteFonts();
-    Begin(3);
-    out_.append("<< /ProcSet [/PDF /Text /ImageB /ImageC] /Font <<");
-    for (const TFontUse& f : fonts_) out_.append(" /F" + QByteArray::number(f.Number) + " " + Ref(f.Object));
-    out_.append(" >> /XObject <<");
-    for (const auto& [object, number] : imageObjects_) out_.append(" /Im" + QByteArray::number(number) + " " + Ref(object));
-    out_.append(" >> >>\n");
-    End();
 
     Begin(2);
     out_.append("<< /Type /Pages /Count " + QByteArray::number(count) + " /Kids [");
@@ -384,18 +379,21 @@ public:
     out_.append("<< /Type /Catalog /Pages 2 0 R >>\n");
     End();
 
-    Begin(4);
+    Begin(3);
     out_.append("<< /Creator (Sumcraft) /Producer (Sumcraft)");
     if (!title.isEmpty()) out_.append(" /Title " + TextString(title));
     out_.append(" >>\n");
     End();
 
+    // The file's identifier comes from its content, so the same pages give
+    // the same bytes and different documents different identifiers.
+    const QByteArray id = QCryptographicHash::hash(out_, QCryptographicHash::Md5).toHex().toUpper();
     const qsizetype xref = out_.size();
     out_.append("xref\n0 " + QByteArray::number(offsets_.size()) + "\n0000000000 65535 f \n");
     for (std::size_t i = 1; i < offsets_.size(); ++i)
       out_.append(QByteArray::number(offsets_[i]).rightJustified(10, '0') + " 00000 n \n");
-    out_.append("trailer\n<< /Size " + QByteArray::number(offsets_.size()) + " /Root 1 0 R /Info 4 0 R >>\nstartxref\n" +
-                QByteArray::number(xref) + "\n%%EOF\n");
+    out_.append("trailer\n<< /Size " + QByteArray::number(offsets_.size()) + " /Root 1 0 R /Info 3 0 R /ID [<" + id +
+                "> <" + id + ">] >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n");
     return std::move(out_);
   }
 
@@ -428,11 +426,72 @@ private:
     End();
   }
 
+  // The font of a text drawn on the page being written; the page lists it
+  // among its resources.
   TFontUse& FontFor(const TFontMetrics& metrics) {
-    for (TFontUse& f : fonts_)
-      if (f.Face == metrics.Face() && f.Bold == metrics.Bold()) return f;
+    for (TFontUse& f : fonts_) {
+      if (f.Face == metrics.Face() && f.Bold == metrics.Bold()) {
+        pageFonts_.insert(f.Number);
+        return f;
+      }
+    }
     fonts_.push_back(TFontUse{metrics.Face(), metrics.Bold(), static_cast<int>(fonts_.size()) + 1, NewObject(), {}});
+    pageFonts_.insert(fonts_.back().Number);
     return fonts_.back();
+  }
+
+  // The resources of the page just drawn: only its own fonts and pictures,
+  // so that a page taken out of the file alone carries nothing else. The
+  // next page starts with no fonts.
+  QByteArray PageResources(const TDisplayList* list) {
+    std::set<int> images;
+    if (list) {
+      for (const TDrawOp& op : list->Ops()) {
+        if (op.Kind != TOpKind::Image) continue;
+        const auto known = imageKeys_.find(list->ImageOf(op).cacheKey());
+        if (known != imageKeys_.end()) images.insert(known->second);
+      }
+    }
+    QByteArray d = "<< /ProcSet [/PDF /Text /ImageB /ImageC]";
+    if (!pageFonts_.empty()) {
+      d.append(" /Font <<");
+      for (const TFontUse& f : fonts_)
+        if (pageFonts_.count(f.Number)) d.append(" /F" + QByteArray::number(f.Number) + " " + Ref(f.Object));
+      d.append(" >>");
+    }
+    if (!images.empty()) {
+      d.append(" /XObject <<");
+      for (const auto& [object, number] : imageObjects_)
+        if (images.count(number)) d.append(" /Im" + QByteArray::number(number) + " " + Ref(object));
+      d.append(" >>");
+    }
+    pageFonts_.clear();
+    return d + " >>";
+  }
+
+  // The map from the codes drawn back to Unicode, so that copied text reads
+  // as it was written whatever the reader makes of the encoding.
+  QByteArray ToUnicode(const TFontUse& use) const {
+    QByteArray cmap =
+        "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
+        "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
+        "/CMapName /Adobe-Identity-UCS def\n/CMapType 2 def\n"
+        "1 begincodespacerange\n<00> <FF>\nendcodespacerange\n";
+    std::vector<std::size_t> codes;
+    for (std::size_t c = 32; c < 256; ++c)
+      if (use.Used[c]) codes.push_back(c);
+    // At most 100 entries a block.
+    for (std::size_t i = 0; i < codes.size(); i += 100) {
+      const std::size_t n = std::min<std::size_t>(100, codes.size() - i);
+      cmap.append(QByteArray::number(static_cast<qulonglong>(n)) + " beginbfchar\n");
+      for (std::size_t k = i; k < i + n; ++k) {
+        const auto code = static_cast<unsigned char>(codes[k]);
+        cmap.append("<" + QByteArray::number(code, 16).rightJustified(2, '0').toUpper() + "> <" +
+                    QByteArray::number(Cp1252ToUnicode(code), 16).rightJustified(4, '0').toUpper() + ">\n");
+      }
+      cmap.append("endbfchar\n");
+    }
+    return cmap + "endcmap\nCMapName currentdict /CMap defineresource pop\nend\nend\n";
   }
 
   void WriteFonts() {
@@ -457,11 +516,11 @@ private:
         }
         name = tag + "+" + name;
       }
-      const int descriptor = NewObject(), fileObject = NewObject();
+      const int descriptor = NewObject(), fileObject = NewObject(), toUnicode = NewObject();
       Begin(use.Object);
       QByteArray d = "<< /Type /Font /Subtype /TrueType /BaseFont /" + name +
                      " /FirstChar 32 /LastChar 255 /Encoding /WinAnsiEncoding /FontDescriptor " + Ref(descriptor) +
-                     " /Widths [";
+                     " /ToUnicode " + Ref(toUnicode) + " /Widths [";
       for (double w : font.Widths) AppendNumber(d.append(' '), w);
       out_.append(d + "] >>\n");
       End();
@@ -475,6 +534,7 @@ private:
       out_.append(fd + "/FontFile2 " + Ref(fileObject) + " >>\n");
       End();
       Stream(fileObject, "/Length1 " + QByteArray::number(file.Length), file.Deflated);
+      Stream(toUnicode, {}, owner_.deflater_->Deflate(ToUnicode(use), 6));
     }
   }
 
@@ -531,7 +591,7 @@ private:
     Stream(contents, {}, owner_.deflater_->Deflate(content_, 1));
     const int page = NewObject();
     Begin(page);
-    QByteArray d = "<< /Type /Page /Parent 2 0 R /Resources 3 0 R /MediaBox [0 0 ";
+    QByteArray d = "<< /Type /Page /Parent 2 0 R /Resources " + PageResources(list) + " /MediaBox [0 0 ";
     TOut(d) << widthPt_ << heightPt_;
     out_.append(d + "] /Contents " + Ref(contents) + " >>\n");
     End();
@@ -748,6 +808,7 @@ private:
   QByteArray content_;
   TState state_, saved_;
   std::vector<TFontUse> fonts_;
+  std::set<int> pageFonts_;  // numbers of the fonts the page being written uses
   std::vector<std::pair<int, int>> imageObjects_;  // (object, number)
   std::map<qint64, int> imageKeys_;
   std::map<int, int> encodedNumbers_;  // TEncodedImage::Id -> number

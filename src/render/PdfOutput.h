@@ -15,7 +15,9 @@
 // font file holding the glyphs drawn; text can be searched and copied.
 // Pictures are stored losslessly (grey or RGB, run-length coded and
 // deflated), and a picture met again (the answer key's clock faces are the
-// quiz's) is taken from the earlier encoding. Files carry no date: the same
+// quiz's) is taken from the earlier encoding. Each page's resources name
+// only the fonts and pictures it draws; every font carries a ToUnicode map.
+// Files carry no date, and their /ID is a digest of their content: the same
 // pages give the same bytes.
 //
 // Needs a QGuiApplication (fonts); GUI thread only.

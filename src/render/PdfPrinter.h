@@ -1,17 +1,34 @@
 #pragma once
 // The built-in "Save as PDF" printer: always in the printer list. One print
-// job writes one PDF file (vector pages, real selectable text with the
-// bundled fonts embedded) to the file set with SetOutputFile before the job;
-// the file is replaced only when the job ends successfully.
-#include <QPdfWriter>
-#include <QSaveFile>
+// job writes one PDF file, through TPdfOutput (the writer of the command-line
+// tool too: the same pages give the same bytes from either), to the file set
+// with SetOutputFile before the job; the file is replaced only once written
+// whole.
+//
+//   TPdfPrinter& pdf = TPrinters::Instance().Pdf();
+//   pdf.SetPaper(TPaper::A4);
+//   pdf.SetOutputFile("quiz.pdf");
+//   Layout(quiz, false, &pdf);
+//   pdf.WriteDocument(QuizPages(quiz), "Fractions, week 3");
+//
+// It writes whole documents from the page store, never through a painter:
+// BeginDoc refuses, so a job reaches it only through WriteDocument (which
+// PrintQuiz uses for it).
+#include <QLocale>
 #include <memory>
 
 #include "render/PrinterDevice.h"
 
 namespace sumcraft {
 
+class TMetaReport;
+class TPdfOutput;
+
 enum class TPaper { Letter, A4 };
+
+// The paper a desk printer sold there uses: Letter in the United States and
+// Canada, A4 everywhere else.
+TPaper PaperForLocale(const QLocale& locale);
 
 class TPdfPrinter : public TPrinterDevice {
 public:
@@ -22,15 +39,21 @@ public:
   TPdfPrinter();
   ~TPdfPrinter() override;
 
-  // Letter by default. Changing it while a job runs throws std::logic_error.
-  void SetPaper(TPaper paper);
+  // Letter by default.
+  void SetPaper(TPaper paper) { paper_ = paper; }
   TPaper Paper() const { return paper_; }
   // 600 by default; outside kMinResolution..kMaxResolution throws
-  // std::invalid_argument, during a job std::logic_error.
+  // std::invalid_argument.
   void SetResolution(int dpi);
   int Resolution() const { return dpi_; }
   void SetOutputFile(const QString& path) { path_ = path; }
   QString OutputFile() const { return path_; }
+
+  // One job: every page of the closed store `pages`, laid out on this
+  // printer, into the output file, with `title` as the document's title.
+  // Throws TPrintError when no file is set or it cannot be written; the old
+  // file then stays as it was.
+  void WriteDocument(const TMetaReport& pages, const QString& title);
 
   QString Name() const override;
   int ResolutionX() const override { return dpi_; }
@@ -48,23 +71,21 @@ public:
   int OffsetX() const override { return static_cast<int>(kUnprintedSideInches * dpi_); }
   int OffsetY() const override { return 0; }
 
+  // No painter jobs (see above): BeginDoc and NewPage throw TPrintError.
   QPainter* BeginDoc(const QString& title) override;
   void NewPage() override;
-  void EndDoc() override;
-  void Abort() override;
-  bool IsPrinting() const override { return painter_ != nullptr; }
-  QPainter* Painter() override { return painter_.get(); }
+  void EndDoc() override {}
+  void Abort() override {}
+  bool IsPrinting() const override { return false; }
+  QPainter* Painter() override { return nullptr; }
 
 private:
-  void ApplyPageTransform();
-  void Discard();
-
   TPaper paper_ = TPaper::Letter;
   int dpi_ = kDefaultResolution;
   QString path_;
-  std::unique_ptr<QSaveFile> file_;
-  std::unique_ptr<QPdfWriter> writer_;
-  std::unique_ptr<QPainter> painter_;
+  // Kept from job to job: the answer key's pictures are the quiz's, and are
+  // not encoded again.
+  std::unique_ptr<TPdfOutput> output_;
 };
 
 }  // namespace sumcraft

@@ -1,7 +1,9 @@
 #include "render/PrintQuiz.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
+#include "render/CodePage1252.h"
 #include "render/Layout.h"
 #include "render/MetaReport.h"
 #include "render/PdfPrinter.h"
@@ -27,19 +29,33 @@ void LayOutForScreen(TQuiz& quiz) { Layout(quiz, false, nullptr); }
 
 }  // namespace
 
+QString PrintJobTitle(const TQuiz& quiz, const TPrintJob& job) {
+  QString title = FromCp1252(quiz.QuizTitle).simplified();
+  if (title.isEmpty() && !quiz.FileName.empty())
+    title = QFileInfo(QString::fromLocal8Bit(quiz.FileName.c_str())).completeBaseName();
+  if (title.isEmpty()) title = QStringLiteral("Quiz");
+  if (job.Kind == TPrintJob::TKind::AnswerKey) title += QStringLiteral(" - Answer Key");
+  return title;
+}
+
 TPrintReport PrintQuiz(TQuiz& quiz, const TPrintOptions& options) {
   TPrinterDevice& printer = options.Printer != nullptr ? *options.Printer : CurrentPrinter();
   // A job left running (by anyone) would swallow our pages or refuse ours.
   printer.Abort();
   if (quiz.Pages) QuizPages(quiz).Printer().Abort();
+  auto* pdf = dynamic_cast<TPdfPrinter*>(&printer);
+  // Copies of a file are the same file again: "Save as PDF" writes one.
+  const int copies = pdf != nullptr ? std::min(options.Copies, 1) : options.Copies;
 
   TPrintReport report;
   const auto print = [&](const TPrintJob& job) {
     if (options.BeforeJob) options.BeforeJob(printer, job);
     TMetaReport& pages = QuizPages(quiz);
-    if (options.SendJob) {
+    // The title names the document in the printer's queue and in the file.
+    pages.SetTitle(PrintJobTitle(quiz, job));
+    if (pdf != nullptr) {
       pages.Close();
-      options.SendJob(pages, job);
+      pdf->WriteDocument(pages, pages.Title());
     } else {
       pages.Print();
     }
@@ -48,7 +64,7 @@ TPrintReport PrintQuiz(TQuiz& quiz, const TPrintOptions& options) {
 
   try {
     AddProblems(report.Problems, Layout(quiz, false, &printer).Problems);
-    for (int copy = 1; copy <= options.Copies; ++copy) print(TPrintJob{TPrintJob::TKind::QuizCopy, copy});
+    for (int copy = 1; copy <= copies; ++copy) print(TPrintJob{TPrintJob::TKind::QuizCopy, copy});
     if (options.PrintKey) {
       AddProblems(report.Problems, Layout(quiz, true, &printer).Problems);
       print(TPrintJob{TPrintJob::TKind::AnswerKey, 0});
@@ -70,11 +86,10 @@ TPrintReport PrintQuiz(TQuiz& quiz, const TPrintOptions& options) {
 }
 
 QString PdfJobFileName(const QString& chosen, const TPrintJob& job) {
-  if (job.Kind == TPrintJob::TKind::QuizCopy && job.Copy <= 1) return chosen;
+  if (job.Kind == TPrintJob::TKind::QuizCopy) return chosen;
   QString base = chosen;
   if (base.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) base.chop(4);
-  if (job.Kind == TPrintJob::TKind::AnswerKey) return base + QStringLiteral("-key.pdf");
-  return base + QStringLiteral("-%1.pdf").arg(job.Copy);
+  return base + QStringLiteral("-key.pdf");
 }
 
 std::function<void(TPrinterDevice&, const TPrintJob&)> PdfJobFiles(const QString& chosen) {

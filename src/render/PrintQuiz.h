@@ -7,6 +7,13 @@
 // laid out again without answers for the selected printer, so the screen
 // never shows the key or another printer's pages.
 //
+// "Save as PDF" (TPdfPrinter) writes one file for the quiz, whatever the
+// number of copies (more copies of a file are the same file), and one for
+// the key, each through its TPdfOutput, as the command-line tool does: the
+// same quiz on the same paper gives the same bytes from either. Every job is
+// titled by PrintJobTitle, which names it in a printer's queue and is the
+// PDF's document title.
+//
 //   TPrintOptions options;
 //   options.Copies = dialog.Copies;
 //   options.PrintKey = dialog.PrintKey;
@@ -25,7 +32,6 @@
 
 namespace sumcraft {
 
-class TMetaReport;
 class TPrinterDevice;
 
 // One print job of a print run.
@@ -37,7 +43,7 @@ struct TPrintJob {
 
 struct TPrintOptions {
   // Quiz copies; 0 prints none (the key alone when PrintKey is set).
-  // Negative counts print nothing either.
+  // Negative counts print nothing either. "Save as PDF" prints at most one.
   int Copies = 1;
   bool PrintKey = false;
   // The printer chosen in the dialog; nullptr prints on the selected printer.
@@ -46,11 +52,6 @@ struct TPrintOptions {
   // place to give "Save as PDF" the file of that job (see PdfJobFiles). An
   // exception from it fails the run like a printer failure.
   std::function<void(TPrinterDevice& printer, const TPrintJob& job)> BeforeJob;
-  // Sends one job instead of the page store's Print(): called with the
-  // closed store holding the job's pages. The command-line tool writes its
-  // PDF files with it (TPdfOutput, many times faster than painting them);
-  // an exception from it fails the run like a printer failure.
-  std::function<void(TMetaReport& pages, const TPrintJob& job)> SendJob;
   // Lay the quiz out again afterwards, without answers, for the selected
   // printer (the screen's layout). Only a caller that throws the quiz away
   // right after printing, like the command-line tool, turns it off.
@@ -81,12 +82,16 @@ struct TPrintReport {
 // page store still holds answer-free pages measured on the selected printer.
 TPrintReport PrintQuiz(TQuiz& quiz, const TPrintOptions& options);
 
+// The title of a job: the quiz title (Windows-1252, blanks squeezed), or
+// without one the quiz file's name without its extension, or "Quiz";
+// the answer key's adds " - Answer Key".
+QString PrintJobTitle(const TQuiz& quiz, const TPrintJob& job);
+
 // The file of each job when printing to "Save as PDF" from one chosen file
-// name: copy 1 is the chosen file itself, copy n "<base>-<n>.pdf", the answer
-// key "<base>-key.pdf", where <base> is the chosen name without a final
-// ".pdf" (any case). One job is one PDF file, so every copy gets a file of
-// its own; with the key alone the chosen name stays unused and the key is
-// still "<base>-key.pdf", so a key file is always recognisable by its name.
+// name: the quiz is the chosen file itself, the answer key "<base>-key.pdf",
+// where <base> is the chosen name without a final ".pdf" (any case). With
+// the key alone the chosen name stays unused and the key is still
+// "<base>-key.pdf", so a key file is always recognisable by its name.
 QString PdfJobFileName(const QString& chosen, const TPrintJob& job);
 
 // A BeforeJob for TPrintOptions that names the files of "Save as PDF" by

@@ -54,9 +54,11 @@ std::uint32_t CheckSum(const QByteArray& table) {
   return sum;
 }
 
-// Tables a PDF reader draws with; the rest only serve text shaping.
-constexpr std::array<const char*, 13> kKeptTables = {"OS/2", "cmap", "cvt ", "fpgm", "gasp", "glyf", "head",
-                                                     "hhea", "hmtx", "loca", "maxp", "name", "post"};
+// Tables a PDF reader draws with (an embedded TrueType font must carry
+// cvt, fpgm and prep beside the outlines and metrics: the hinting programs
+// refer to one another); the rest only serve text shaping.
+constexpr std::array<const char*, 14> kKeptTables = {"OS/2", "cmap", "cvt ", "fpgm", "gasp", "glyf", "head",
+                                                     "hhea", "hmtx", "loca", "maxp", "name", "post", "prep"};
 
 }  // namespace
 

@@ -8,6 +8,11 @@ namespace sumcraft {
 
 inline constexpr const char* kSettingsFileName = "SumcraftSettings.ini";
 
+// The paper of "Save as PDF" chosen in the print options dialog: "Letter"
+// or "A4". Missing (or anything else), the desktop's locale decides.
+inline constexpr const char* kPrintSection = "PrintSettings";
+inline constexpr const char* kPdfPaperKey = "PdfPaper";
+
 // A settings value that could not be stored. The message is the one the
 // user sees: "Unable to write to <file>". The program goes on.
 class SettingsWriteError : public std::runtime_error {

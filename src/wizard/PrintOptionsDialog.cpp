@@ -7,14 +7,27 @@
 #include "render/Printers.h"
 #include "wizard/DialogParts.h"
 #include "wizard/FieldText.h"
+#include "wizard/PgmSettings.h"
 #include "wizard/UiFonts.h"
+#include "wizard/WizardMessages.h"
 
 namespace sumcraft {
 
 namespace {
 constexpr int kScrollMinimum = 1;
 constexpr int kScrollMaximum = 100;
+constexpr const char* kLetterText = "Letter";
+constexpr const char* kA4Text = "A4";
 }  // namespace
+
+TPaper PdfPaperSetting(const TPgmSettings* settings, const QLocale& locale) {
+  if (settings != nullptr) {
+    const std::string stored = settings->ReadString(kPrintSection, kPdfPaperKey, "");
+    if (stored == kLetterText) return TPaper::Letter;
+    if (stored == kA4Text) return TPaper::A4;
+  }
+  return PaperForLocale(locale);
+}
 
 TOKRightDlg::TOKRightDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Print Options"));
@@ -58,6 +71,18 @@ TOKRightDlg::TOKRightDlg(QWidget* parent) : QDialog(parent) {
   lblCopiesRefused->setPalette(warning);
   lblCopiesRefused->hide();
 
+  lblPdfCopies = new TlfLabel(QStringLiteral("One PDF file for the quiz, one for the key"), this);
+  lblPdfCopies->setGeometry(237, 56, 280, 16);
+  lblPaper = new TlfLabel(QStringLiteral("Paper size:"), this);
+  lblPaper->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  lblPaper->setGeometry(28, 121, 113, 16);
+  cmbPaper = new TlfComboBox(this);
+  cmbPaper->addItems({QStringLiteral("Letter (8.5 \u00D7 11 in)"), QStringLiteral("A4 (210 \u00D7 297 mm)")});
+  cmbPaper->setGeometry(155, 118, 180, 22);
+  for (QWidget* w : {static_cast<QWidget*>(lblPdfCopies), static_cast<QWidget*>(lblPaper),
+                     static_cast<QWidget*>(cmbPaper)})
+    w->hide();
+
   BitBtn1 = MakeDialogButton(this, QStringLiteral("OK"), QStyle::SP_DialogOkButton, QRect(278, 171, 115, 41));
   BitBtn2 = MakeDialogButton(this, QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton, QRect(411, 171, 115, 41));
   for (QPushButton* button : {BitBtn1, BitBtn2}) button->setFont(ArialFont(16, true));
@@ -65,7 +90,8 @@ TOKRightDlg::TOKRightDlg(QWidget* parent) : QDialog(parent) {
 
   setTabOrder(cmbPrinters, txtCopies);
   setTabOrder(txtCopies, chkTeachersKey);
-  setTabOrder(chkTeachersKey, BitBtn1);
+  setTabOrder(chkTeachersKey, cmbPaper);
+  setTabOrder(cmbPaper, BitBtn1);
   setTabOrder(BitBtn1, BitBtn2);
 
   connect(cmbPrinters, &QComboBox::activated, this, &TOKRightDlg::cmbPrintersClick);
@@ -89,6 +115,11 @@ void TOKRightDlg::Prepare() {
   printerName_ = cmbPrinters->currentText();
   copiesRefused_ = false;
   lblCopiesRefused->hide();
+  // Without a settings file the choice stays as last made during the run.
+  if (settings_ != nullptr || !paperShown_)
+    cmbPaper->setCurrentIndex(PdfPaperSetting(settings_, QLocale()) == TPaper::A4 ? 1 : 0);
+  paperShown_ = true;
+  ShowPrinterOptions();
   // Each showing starts as the first did, wherever the last one left the
   // focus (a focused button is the default one while it has the focus).
   BitBtn1->setDefault(true);
@@ -98,7 +129,7 @@ void TOKRightDlg::Prepare() {
 void TOKRightDlg::SetCopies(int n) {
   copies_ = n < 0 ? 1 : n;
   settingCopies_ = true;
-  txtCopies->setText(QString::number(copies_));
+  txtCopies->setText(QString::number(Copies()));
   // 101 - Copies, held within the bar's range (no overflow for any count).
   const int position = copies_ > kScrollMaximum ? kScrollMinimum : kScrollMaximum + 1 - copies_;
   scrlCopies->setValue(position);
@@ -113,6 +144,27 @@ void TOKRightDlg::showEvent(QShowEvent* event) {
 void TOKRightDlg::cmbPrintersClick(int index) {
   printerIndex_ = index;
   printerName_ = cmbPrinters->itemText(index);
+  ShowPrinterOptions();
+}
+
+bool TOKRightDlg::PdfChosen() const {
+  const TPrinters& printers = TPrinters::Instance();
+  return printerIndex_ >= 0 && printerIndex_ == printers.IndexOf(&printers.Pdf());
+}
+
+void TOKRightDlg::ShowPrinterOptions() {
+  const bool pdf = PdfChosen();
+  // The count typed for a printer comes back when one is chosen again.
+  SetCopies(copies_);
+  txtCopies->setEnabled(!pdf);
+  scrlCopies->setEnabled(!pdf);
+  lblPdfCopies->setVisible(pdf);
+  lblPaper->setVisible(pdf);
+  cmbPaper->setVisible(pdf);
+  if (pdf) {
+    copiesRefused_ = false;
+    lblCopiesRefused->hide();
+  }
 }
 
 void TOKRightDlg::scrlCopiesScroll() {
@@ -150,6 +202,14 @@ void TOKRightDlg::OKBtnClick() {
   if (copiesRefused_) {
     copiesRefused_ = false;
     return;
+  }
+  if (PdfChosen() && settings_ != nullptr) {
+    try {
+      settings_->WriteString(kPrintSection, kPdfPaperKey, PdfPaper() == TPaper::A4 ? kA4Text : kLetterText);
+    } catch (const SettingsWriteError& error) {
+      // The paper still applies to this print; only remembering it failed.
+      ShowWizardError(this, QString::fromLocal8Bit(error.what()));
+    }
   }
   accept();
 }

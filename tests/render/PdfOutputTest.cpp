@@ -11,6 +11,8 @@
 #include <QRawFont>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <map>
+#include <set>
 
 #include "generate/Generate.h"
 #include "generate/Random.h"
@@ -60,7 +62,7 @@ protected:
     quiz_.QuizTitle = "Review (week 3) \\ all";
     quiz_.PrintQuizTitle = true;
     quiz_.PrintFooterText = true;
-    quiz_.FooterText = "Caf\xE9 \xF7 \x80 5";
+    quiz_.FooterText = "Caf\xE9 \xF7 \xD7 \xA2 \x80 5";
     AddSet(ptAddition, 6);
     AddSet(ptMoney, 2);
     AddSet(ptFractions, 3, [](TQOptions& o) { o.FractionType = 0; });
@@ -190,7 +192,7 @@ TEST_F(PdfOutputTest, TextCanBeFoundAndFilesRepeatByteForByte) {
   const QString pdf = WritePdf("a.pdf");
   const QString text = QString::fromUtf8(RunTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}));
   EXPECT_TRUE(text.contains(QStringLiteral("Review (week 3) \\ all"))) << text.toStdString();
-  EXPECT_TRUE(text.contains(QString::fromUtf8("Caf\xC3\xA9 \xC3\xB7 \xE2\x82\xAC 5")));
+  EXPECT_TRUE(text.contains(QString::fromUtf8("Caf\xC3\xA9 \xC3\xB7 \xC3\x97 \xC2\xA2 \xE2\x82\xAC 5"))) << text.toStdString();
   EXPECT_TRUE(text.contains(QStringLiteral("Total: $")));
   QString squeezed = text;
   squeezed.remove(QRegularExpression(QStringLiteral("\\s")));
@@ -283,6 +285,105 @@ TEST_F(PdfOutputTest, PicturesInGreyOrColourAndChangedBetweenDocuments) {
   EXPECT_LT(qGray(after.pixel((137 + 4 * 38) / 2, (100 + 4 * 30) / 2)), 30);
 }
 
+// The objects of a file as this writer lays them out ("n 0 obj ...
+// endobj", streams deflated), for reading its structure back.
+struct TPdfObjects {
+  std::map<int, QByteArray> Dict;    // the text before "stream", or the whole object
+  std::map<int, QByteArray> Stream;  // inflated stream data
+  QByteArray Trailer;
+
+  explicit TPdfObjects(const QByteArray& pdf) {
+    static const QRegularExpression start(QStringLiteral("(?:^|\n)(\\d+) 0 obj\n"));
+    const QString latin = QString::fromLatin1(pdf);
+    for (auto it = start.globalMatch(latin); it.hasNext();) {
+      const QRegularExpressionMatch m = it.next();
+      const int number = m.captured(1).toInt();
+      const qsizetype from = m.capturedEnd(), end = pdf.indexOf("endobj", from);
+      const QByteArray body = pdf.mid(from, end - from);
+      const qsizetype stream = body.indexOf(">>\nstream\n");
+      if (stream < 0) {
+        Dict[number] = body;
+        continue;
+      }
+      Dict[number] = body.left(stream + 2);
+      const QByteArray data = body.mid(stream + 10, body.lastIndexOf("\nendstream") - stream - 10);
+      // qUncompress wants the length first; a generous guess is grown as needed.
+      QByteArray sized(4, '\0');
+      const quint32 guess = static_cast<quint32>(data.size() * 8 + 1024);
+      for (int i = 0; i < 4; ++i) sized[i] = static_cast<char>(guess >> (24 - 8 * i));
+      Stream[number] = body.contains("/RunLengthDecode") ? QByteArray() : qUncompress(sized + data);
+    }
+    Trailer = pdf.mid(pdf.lastIndexOf("trailer"));
+  }
+
+  // The names after `key` in a dictionary like "/Font << /F1 5 0 R >>".
+  static std::set<QString> Names(const QByteArray& dict, const char* key, const char* prefix) {
+    std::set<QString> names;
+    const qsizetype at = dict.indexOf(key);
+    if (at < 0) return names;
+    const QByteArray inner = dict.mid(at, dict.indexOf(">>", at) - at);
+    const QRegularExpression name(QStringLiteral("/(%1\\d+) ").arg(QLatin1String(prefix)));
+    for (auto it = name.globalMatch(QString::fromLatin1(inner)); it.hasNext();) names.insert(it.next().captured(1));
+    return names;
+  }
+};
+
+// The document structure other programs rely on: the title, a content-made
+// /ID, a ToUnicode map in every font, each page naming exactly the fonts
+// and pictures it draws, and a file qpdf finds no fault with.
+TEST_F(PdfOutputTest, TitleIdToUnicodeAndResourcesOfEachPage) {
+  LayOutMixedQuiz(true);
+  const QString title = QString::fromUtf8("Fractions \xC3\xB7 week 3");
+  const QByteArray pdf = output_.Document(QuizPages(quiz_), title);
+  const QString path = dir_.filePath("structure.pdf");
+  {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(pdf);
+  }
+  const QByteArray check = RunTool(QStringLiteral("qpdf"), {QStringLiteral("--check"), path});
+  EXPECT_TRUE(check.contains("No syntax or stream encoding errors found")) << "qpdf --check: " << check.toStdString();
+  EXPECT_FALSE(check.contains("WARNING")) << check.toStdString();
+  const QString info = QString::fromUtf8(RunTool(QStringLiteral("pdfinfo"), {path}));
+  EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title: +") + title + QStringLiteral("\n"))))
+      << info.toStdString();
+
+  const TPdfObjects objects(pdf);
+  static const QRegularExpression idPattern(QStringLiteral("/ID \\[<([0-9A-F]{32})> <([0-9A-F]{32})>\\]"));
+  const QRegularExpressionMatch id = idPattern.match(QString::fromLatin1(objects.Trailer));
+  ASSERT_TRUE(id.hasMatch()) << objects.Trailer.toStdString();
+  EXPECT_EQ(id.captured(1), id.captured(2));
+  // Another document, another identifier; the same one, the same.
+  EXPECT_FALSE(output_.Document(QuizPages(quiz_), QStringLiteral("Other")).contains(id.captured(1).toLatin1()));
+  EXPECT_EQ(output_.Document(QuizPages(quiz_), title), pdf);
+
+  int fonts = 0, pages = 0;
+  for (const auto& [number, dict] : objects.Dict) {
+    if (dict.contains("/Type /Font ")) {
+      ++fonts;
+      const QRegularExpressionMatch ref =
+          QRegularExpression(QStringLiteral("/ToUnicode (\\d+) 0 R")).match(QString::fromLatin1(dict));
+      ASSERT_TRUE(ref.hasMatch()) << "font object " << number;
+      const QByteArray cmap = objects.Stream.at(ref.captured(1).toInt());
+      EXPECT_TRUE(cmap.contains("begincmap") && cmap.contains("endbfchar")) << cmap.toStdString();
+    }
+    if (!dict.contains("/Type /Page ")) continue;
+    ++pages;
+    const int contents =
+        QRegularExpression(QStringLiteral("/Contents (\\d+) 0 R")).match(QString::fromLatin1(dict)).captured(1).toInt();
+    const QString content = QString::fromLatin1(objects.Stream.at(contents));
+    std::set<QString> drawnFonts, drawnImages;
+    for (auto it = QRegularExpression(QStringLiteral("/(F\\d+) [\\d.]+ Tf")).globalMatch(content); it.hasNext();)
+      drawnFonts.insert(it.next().captured(1));
+    for (auto it = QRegularExpression(QStringLiteral("/(Im\\d+) Do")).globalMatch(content); it.hasNext();)
+      drawnImages.insert(it.next().captured(1));
+    EXPECT_EQ(TPdfObjects::Names(dict, "/Font <<", "F"), drawnFonts) << "page object " << number;
+    EXPECT_EQ(TPdfObjects::Names(dict, "/XObject <<", "Im"), drawnImages) << "page object " << number;
+  }
+  EXPECT_EQ(pages, QuizPages(quiz_).PageCount());
+  EXPECT_GE(fonts, 2);
+}
+
 TEST(TrueTypeSubsetTest, KeptGlyphsStillDrawAndTheOthersAreEmpty) {
   InitRenderResources();
   QFile file(QStringLiteral(":/sumcraft/fonts/SumcraftSans-Regular.ttf"));
@@ -309,6 +410,10 @@ TEST(TrueTypeSubsetTest, KeptGlyphsStillDrawAndTheOthersAreEmpty) {
   // Numbers, advances and the character map are those of the whole font.
   EXPECT_EQ(cut.glyphIndexesForString(QStringLiteral("AB")), whole.glyphIndexesForString(QStringLiteral("AB")));
   EXPECT_EQ(cut.advancesForGlyphIndexes(glyphs), whole.advancesForGlyphIndexes(glyphs));
+  // The tables an embedded TrueType font must carry, the hinting programs
+  // among them.
+  for (const char* table : {"head", "hhea", "hmtx", "loca", "glyf", "maxp", "cvt ", "fpgm", "prep", "cmap"})
+    EXPECT_FALSE(cut.fontTable(table).isEmpty()) << table;
 
   // Not a TrueType font, or a damaged one: nothing, so the caller embeds it whole.
   EXPECT_TRUE(SubsetTrueType(QByteArray("OTTO and more"), keep).isEmpty());

@@ -111,6 +111,8 @@ TEST_F(PrintQuizTest, CopiesThenTheKeyEachOneJobOnTheChosenPrinter) {
     EXPECT_TRUE(job.Ended);
     EXPECT_FALSE(job.Aborted);
     EXPECT_EQ(static_cast<int>(job.Pages.size()), report.Jobs[i].Pages) << i;
+    // An untitled, unsaved quiz: the queue still shows a name.
+    EXPECT_EQ(job.Title, i < 3 ? QStringLiteral("Quiz") : QStringLiteral("Quiz - Answer Key")) << i;
   }
   // The pages were measured on the chosen A4 printer: more than one page,
   // every job the same length, the key drawn differently from the copies.
@@ -213,50 +215,63 @@ TEST_F(PrintQuizTest, UndrawableQuestionsAreReportedOnce) {
   EXPECT_EQ(chosen_->JobCount(), 2);
 }
 
-TEST(PdfJobFileNameTest, CopiesAndTheKeyAreNamedAfterTheChosenFile) {
-  const auto name = [](const char* chosen, TKind kind, int copy) {
-    return PdfJobFileName(QString::fromUtf8(chosen), TPrintJob{kind, copy}).toStdString();
+TEST(PdfJobFileNameTest, TheQuizIsTheChosenFileAndTheKeyIsNamedAfterIt) {
+  const auto name = [](const char* chosen, TKind kind) {
+    return PdfJobFileName(QString::fromUtf8(chosen), TPrintJob{kind, kind == TKind::QuizCopy ? 1 : 0}).toStdString();
   };
-  EXPECT_EQ(name("/q/week.pdf", TKind::QuizCopy, 1), "/q/week.pdf");
-  EXPECT_EQ(name("/q/week.pdf", TKind::QuizCopy, 2), "/q/week-2.pdf");
-  EXPECT_EQ(name("/q/week.PDF", TKind::QuizCopy, 12), "/q/week-12.pdf");
-  EXPECT_EQ(name("/q/week.pdf", TKind::AnswerKey, 0), "/q/week-key.pdf");
-  EXPECT_EQ(name("/q/week", TKind::AnswerKey, 0), "/q/week-key.pdf");
-  EXPECT_EQ(name("/q/week", TKind::QuizCopy, 1), "/q/week");
-  EXPECT_EQ(name("/q.d/week.v2.pdf", TKind::QuizCopy, 3), "/q.d/week.v2-3.pdf");
+  EXPECT_EQ(name("/q/week.pdf", TKind::QuizCopy), "/q/week.pdf");
+  EXPECT_EQ(name("/q/week.pdf", TKind::AnswerKey), "/q/week-key.pdf");
+  EXPECT_EQ(name("/q/week.PDF", TKind::AnswerKey), "/q/week-key.pdf");
+  EXPECT_EQ(name("/q/week", TKind::AnswerKey), "/q/week-key.pdf");
+  EXPECT_EQ(name("/q/week", TKind::QuizCopy), "/q/week");
+  EXPECT_EQ(name("/q.d/week.v2.pdf", TKind::AnswerKey), "/q.d/week.v2-key.pdf");
 }
 
-TEST(PdfPrintTest, EveryJobOfSaveAsPdfIsAFileOfItsOwn) {
+// "Save as PDF" writes one file for the quiz and one for the key, however
+// many copies are asked for, each titled after the quiz.
+TEST(PdfPrintTest, OneFileForTheQuizAndOneForTheKeyWhateverTheCopies) {
   ReportFormats().LoadDefaults();
-  QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
-  TPdfPrinter pdf;
-  pdf.SetResolution(150);
-  pdf.SetPaper(TPaper::A4);
-  TQuiz quiz;
-  SetRandomState(5);
-  TQuestionSet set;
-  set.Options.Operand = ptTime;
-  Generate(set, 4);
-  quiz.Sets.Add(std::move(set));
-  TPrintOptions options;
-  options.Copies = 2;
-  options.PrintKey = true;
-  options.Printer = &pdf;
-  options.RestoreLayout = false;
-  options.BeforeJob = PdfJobFiles(dir.filePath("week.pdf"));
-  const TPrintReport report = PrintQuiz(quiz, options);
-  ASSERT_EQ(report.Jobs.size(), 3u);
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
-            (QStringList{"week-2.pdf", "week-key.pdf", "week.pdf"}));
-  for (const char* name : {"week.pdf", "week-2.pdf", "week-key.pdf"}) {
-    QFile file(dir.filePath(name));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
-    EXPECT_TRUE(file.read(5) == "%PDF-") << name;
+  const struct {
+    int copies;
+    bool key;
+    QStringList files;
+  } cases[] = {{1, false, {"week.pdf"}},
+               {3, false, {"week.pdf"}},
+               {1, true, {"week-key.pdf", "week.pdf"}},
+               {3, true, {"week-key.pdf", "week.pdf"}},
+               {0, true, {"week-key.pdf"}}};
+  for (const auto& c : cases) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    TPdfPrinter pdf;
+    pdf.SetResolution(150);
+    TQuiz quiz;
+    quiz.QuizTitle = "Clocks \xF7 week 2";
+    SetRandomState(5);
+    TQuestionSet set;
+    set.Options.Operand = ptTime;
+    Generate(set, 4);
+    quiz.Sets.Add(std::move(set));
+    TPrintOptions options;
+    options.Copies = c.copies;
+    options.PrintKey = c.key;
+    options.Printer = &pdf;
+    options.RestoreLayout = false;
+    options.BeforeJob = PdfJobFiles(dir.filePath("week.pdf"));
+    const TPrintReport report = PrintQuiz(quiz, options);
+    EXPECT_EQ(static_cast<int>(report.Jobs.size()), c.files.size()) << c.copies << c.key;
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name), c.files) << c.copies << c.key;
+    for (const QString& name : c.files) {
+      QFile file(dir.filePath(name));
+      ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+      const QByteArray bytes = file.readAll();
+      const QString title = name.contains("key") ? QString::fromUtf8("Clocks \xC3\xB7 week 2 - Answer Key")
+                                                 : QString::fromUtf8("Clocks \xC3\xB7 week 2");
+      QByteArray utf16 = "/Title <FEFF";
+      for (const QChar ch : title) utf16 += QByteArray::number(ch.unicode(), 16).rightJustified(4, '0').toUpper();
+      EXPECT_TRUE(bytes.contains(utf16 + ">")) << name.toStdString();
+    }
   }
-  // The quiz keeps the key's layout when not restored; the printer is idle.
-  EXPECT_FALSE(pdf.IsPrinting());
-  EXPECT_EQ(&QuizPages(quiz).Printer(), &pdf);
 }
 
 }  // namespace

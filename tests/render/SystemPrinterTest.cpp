@@ -28,8 +28,10 @@ TEST(SystemPrinter, MeasuresAndPrintsThroughQtPrintSupport) {
   EXPECT_EQ(pages.ResolutionY(), printer.ResolutionY());
   pages.CurrentCanvas()->TextOut(100, 100, "system printer");
   pages.NewPage();
+  pages.SetTitle(QStringLiteral("Fractions, week 3"));
   pages.Print();
   EXPECT_FALSE(printer.IsPrinting());
+  EXPECT_EQ(printer.Printer().docName(), QStringLiteral("Fractions, week 3"));  // the queue's name
   QFile out(dir.filePath("system.pdf"));
   ASSERT_TRUE(out.open(QIODevice::ReadOnly));
   EXPECT_TRUE(out.readAll().startsWith("%PDF-"));

@@ -8,6 +8,9 @@
 #include "MainWindowFixture.h"
 #include "render/PrintQuiz.h"
 #include "wizard/PrintOptionsDialog.h"
+#ifdef SUMCRAFT_CLI
+#include "cli/RunCli.h"
+#endif
 
 namespace sumcraft::test {
 namespace {
@@ -45,6 +48,7 @@ protected:
       options->cmbPrinters->setCurrentIndex(index);
       options->cmbPrinters->activated(index);
       options->SetCopies(copies);
+      if (paper_ >= 0) options->cmbPaper->setCurrentIndex(paper_);
       if (key) QTest::mouseClick(options->chkTeachersKey, Qt::LeftButton);
       QTest::mouseClick(ok ? options->BitBtn1 : options->BitBtn2, Qt::LeftButton);
       return dialog.result();
@@ -53,6 +57,7 @@ protected:
 
   TFakePrinter* office_ = nullptr;
   int dialogsShown_ = 0;
+  int paper_ = -1;  // the paper list's entry to choose; -1 leaves it
 };
 
 TEST_F(PrintCommand, CopiesThenTheKeyOnTheChosenPrinter) {
@@ -134,6 +139,49 @@ TEST_F(PrintCommand, SaveAsPdfAsksForTheFileAndWritesCopyAndKey) {
   EXPECT_EQ(prompts_.SaveAsked[1].FileName, FilePath("worksheet.pdf"));  // the last name
   EXPECT_FALSE(QFileInfo::exists(FilePath("worksheet-2.pdf")));
 }
+
+#ifdef SUMCRAFT_CLI
+// The program's "Save as PDF" and "sumcraft-cli pdf" write the same bytes
+// for the same quiz and paper, the quiz and its key alike; three copies
+// still give one quiz file.
+TEST_F(PrintCommand, SaveAsPdfWritesTheBytesOfTheCli) {
+  AddSet(12);
+  AddSet(6, [] {
+    TQOptions o;
+    o.Operand = ptMoney;
+    o.CoinsToUse = 15;
+    return o;
+  }());
+  Q().QuizTitle = "Coins \xD7 sums \xF7 \xA2";
+  Q().PrintQuizTitle = true;
+  Q().FileName = FilePath("coins.qiz").toStdString();
+  ASSERT_TRUE(Q().SaveToFile());
+  const struct {
+    int paper;
+    const char* name;
+  } cases[] = {{0, "letter"}, {1, "a4"}};
+  for (const auto& c : cases) {
+    const QString chosen = FilePath((std::string("program-") + c.name + ".pdf").c_str());
+    prompts_.SaveAnswers.push_back(chosen);
+    paper_ = c.paper;
+    AnswerPrintDialog(TPrinters::Instance().Pdf().Name(), 3, true);
+    W().PrintCommand();
+    ASSERT_TRUE(prompts_.Messages.empty()) << prompts_.Messages[0].Text.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(FilePath((std::string("program-") + c.name + "-2.pdf").c_str())));
+
+    const std::string cliQuiz = home_.File(std::string("cli-") + c.name + ".pdf");
+    const std::string cliKey = home_.File(std::string("cli-") + c.name + "-key.pdf");
+    const test::CliResult cli = test::RunCli(
+        {"pdf", Q().FileName, "-o", cliQuiz, "--key", cliKey, "--paper", c.name}, home_.Path().string());
+    ASSERT_EQ(cli.status, 0) << cli.err;
+    const std::string program = chosen.toStdString();
+    EXPECT_EQ(ReadBytes(program), ReadBytes(cliQuiz)) << c.name;
+    EXPECT_EQ(ReadBytes(program.substr(0, program.size() - 4) + "-key.pdf"), ReadBytes(cliKey)) << c.name;
+    EXPECT_GT(ReadBytes(cliQuiz).size(), 1000u);
+  }
+  TPrinters::Instance().Pdf().SetPaper(TPaper::Letter);
+}
+#endif
 
 TEST_F(PrintCommand, WithoutPrintersTheWindowRefusesToStart) {
   window_.reset();

@@ -15,6 +15,8 @@
 #include "wizard/ProblemOptionsDivisionForm.h"
 #include "wizard/ProblemOptionsMultiplicationForm.h"
 #include "wizard/ProblemTypeForm.h"
+#include "render/Printers.h"
+#include "wizard/PrintOptionsDialog.h"
 #include "wizard/lfRadioButton.h"
 #include "WizardTestSupport.h"
 
@@ -88,6 +90,18 @@ TEST_F(Screenshots, StepThree) {
   quiz.CopyTo(form.OwnQuiz());
   form.UpdatePreview();
   Save(form, "wizard-step3.png");
+}
+
+TEST_F(Screenshots, PrintOptionsSaveAsPdf) {
+  TOKRightDlg dialog;
+  dialog.SetSettings(settings_.get());
+  WriteSettings("[PrintSettings]\nPdfPaper=Letter\n");
+  dialog.Prepare();
+  const int pdf = TPrinters::Instance().IndexOf(&TPrinters::Instance().Pdf());
+  dialog.cmbPrinters->setCurrentIndex(pdf);
+  emit dialog.cmbPrinters->activated(pdf);
+  dialog.chkTeachersKey->click();
+  Save(dialog, "print-options-pdf.png");
 }
 
 }  // namespace

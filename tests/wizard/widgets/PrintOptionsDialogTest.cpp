@@ -8,6 +8,8 @@
 #include "WidgetTestSupport.h"
 #include "render/FakePrinter.h"
 #include "render/Printers.h"
+#include "support/TempFolder.h"
+#include "wizard/PgmSettings.h"
 #include "wizard/PrintOptionsDialog.h"
 #include "wizard/QtPrinters.h"
 
@@ -25,6 +27,8 @@ protected:
     fake->SetName(QStringLiteral("Classroom Laser"));
     fake_ = &printers.Install(std::move(fake), /*select=*/false);
     dialog_.Prepare();
+    // Copies are a real printer's ("Save as PDF" may be the selected one).
+    Choose(*fake_);
   }
   void TearDown() override { TPrinters::Instance().Uninstall(fake_); }
 
@@ -36,6 +40,11 @@ protected:
     QTest::keyClick(dialog_.txtCopies, Qt::Key_Tab);
   }
   void Scroll(QAbstractSlider::SliderAction action) { dialog_.scrlCopies->triggerAction(action); }
+  void Choose(const TPrinterDevice& printer) {
+    const int index = TPrinters::Instance().IndexOf(&printer);
+    dialog_.cmbPrinters->setCurrentIndex(index);
+    emit dialog_.cmbPrinters->activated(index);
+  }
 
   TPrinterDevice* fake_ = nullptr;
   TOKRightDlg dialog_;
@@ -64,6 +73,7 @@ TEST_F(PrintOptionsDialogTest, HasItsCaptionSizeAndControlsWhereTheyBelong) {
 
 TEST_F(PrintOptionsDialogTest, PrepareListsThePrintersWithTheCurrentOneAndStartsAfresh) {
   const TPrinters& printers = TPrinters::Instance();
+  dialog_.Prepare();
   EXPECT_EQ(dialog_.cmbPrinters->count(), printers.Count());
   EXPECT_EQ(dialog_.cmbPrinters->currentIndex(), printers.PrinterIndex());
   EXPECT_EQ(dialog_.PrinterIndex(), printers.PrinterIndex());
@@ -198,6 +208,59 @@ TEST_F(PrintOptionsDialogTest, EscapeAndCancelCloseWithCancel) {
                        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
                      }),
             QDialog::Accepted);
+}
+
+// "Save as PDF" writes one file, so it takes no copies: they are disabled
+// with a note, and the paper is asked for instead; another printer brings
+// the count back.
+TEST_F(PrintOptionsDialogTest, SaveAsPdfTakesThePaperInsteadOfCopies) {
+  dialog_.SetCopies(3);
+  const struct {
+    const TPrinterDevice* printer;
+    bool pdf;
+    int copies;
+  } cases[] = {{&TPrinters::Instance().Pdf(), true, 1}, {fake_, false, 3}, {&TPrinters::Instance().Pdf(), true, 1}};
+  for (const auto& c : cases) {
+    Choose(*c.printer);
+    EXPECT_EQ(dialog_.PdfChosen(), c.pdf);
+    EXPECT_EQ(dialog_.txtCopies->isEnabled(), !c.pdf);
+    EXPECT_EQ(dialog_.scrlCopies->isEnabled(), !c.pdf);
+    EXPECT_EQ(dialog_.lblPdfCopies->isHidden(), !c.pdf);
+    EXPECT_EQ(dialog_.cmbPaper->isHidden(), !c.pdf);
+    EXPECT_EQ(dialog_.Copies(), c.copies);
+    EXPECT_EQ(dialog_.txtCopies->text(), QString::number(c.copies));
+  }
+}
+
+// The first paper follows the desktop's locale; the one confirmed with OK
+// is kept in the settings file and shown from then on, whatever the locale.
+TEST_F(PrintOptionsDialogTest, ThePdfPaperFollowsTheLocaleUntilChosenAndIsRemembered) {
+  const QLocale before;
+  test::TempFolder folder;
+  TPgmSettings settings(folder.Path().string());
+  dialog_.SetSettings(&settings);
+  const struct {
+    const char* locale;
+    TPaper paper;
+  } cases[] = {{"en_US", TPaper::Letter}, {"de_DE", TPaper::A4}, {"fr_CA", TPaper::Letter}};
+  for (const auto& c : cases) {
+    QLocale::setDefault(QLocale(QString::fromLatin1(c.locale)));
+    dialog_.Prepare();
+    EXPECT_EQ(dialog_.PdfPaper(), c.paper) << c.locale;
+  }
+  EXPECT_EQ(ExecWith(dialog_,
+                     [&] {
+                       Choose(TPrinters::Instance().Pdf());
+                       dialog_.cmbPaper->setCurrentIndex(1);
+                       dialog_.BitBtn1->click();
+                     }),
+            QDialog::Accepted);
+  EXPECT_EQ(settings.ReadString(kPrintSection, kPdfPaperKey, ""), "A4");
+  QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+  dialog_.Prepare();
+  EXPECT_EQ(dialog_.PdfPaper(), TPaper::A4);
+  QLocale::setDefault(before);
+  dialog_.SetSettings(nullptr);
 }
 
 }  // namespace
