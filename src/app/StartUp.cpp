@@ -12,9 +12,12 @@
 #include "generate/Random.h"
 #include "generate/TableDefs.h"
 #include "render/Fonts.h"
+#include "render/PdfPrinter.h"
+#include "render/Printers.h"
 #include "render/ReportFormats.h"
 #include "wizard/DialogParts.h"
 #include "wizard/PgmSettings.h"
+#include "wizard/PrintOptionsDialog.h"
 #include "wizard/QuestionWizard.h"
 
 namespace sumcraft {
@@ -63,6 +66,9 @@ int RunSumcraft(const QString& quizFile) {
   for (const std::string& message : TableDefs().Problems()) problems << QString::fromStdString(message);
   EnsureBundledFonts();
   problems << InstallSampleQuizzes(QuizFolder(), dataFolder);
+  // "Save as PDF" starts on the paper chosen last time (or the locale's), so
+  // a machine without a printer previews the page it will save.
+  TPrinters::Instance().Pdf().SetPaper(PdfPaperSetting(&settings, QLocale()));
 
   TMainWindowSetup setup;
   setup.Settings = &settings;
