@@ -112,7 +112,7 @@ void DrawLongDivision(TQuizQuestion& q, TCanvas& c, const TQOptions& o, const TD
   c.TextOut(xD, yd, dividend);
   c.TextOut(xv, yd, divisor);
   // The pen stays this wide until the layout applies "DEFAULT" again.
-  c.SetPenWidth(2 * Nearest(a.Ry / 96.0));
+  c.SetPenWidth(12);  // pen units: two pixels of a 96 dpi screen
   const int hb = c.TextHeight(")");
   const int xb = xv + wd + Nearest(0.25 * s);
   const int yb = yd - Nearest(0.15 * hb);
