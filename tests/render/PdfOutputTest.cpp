@@ -255,9 +255,11 @@ TEST_F(PdfOutputTest, PageScaleIsExactAtEveryResolution) {
       QList<double> matrix;
       for (qsizetype at = file.indexOf("stream\n"); at >= 0 && matrix.isEmpty(); at = file.indexOf("stream\n", at + 1)) {
         const qsizetype end = file.indexOf("\nendstream", at);
-        QByteArray deflated = file.mid(at + 7, end - at - 7);
-        deflated.prepend(QByteArray("\x00\x10\x00\x00", 4));  // size hint for qUncompress
-        const QByteArray content = qUncompress(deflated);
+        QByteArray content = file.mid(at + 7, end - at - 7);
+        if (!content.contains("1 J 1 j")) {  // deflated
+          content.prepend(QByteArray("\x00\x10\x00\x00", 4));  // size hint for qUncompress
+          content = qUncompress(content);
+        }
         const qsizetype cm = content.indexOf(" cm\n");
         if (!content.contains("1 J 1 j") || cm < 0) continue;
         for (const QByteArray& number : content.left(cm).split(' ')) matrix.append(number.toDouble());
