@@ -41,7 +41,7 @@ void DrawStacked(const TQuizQuestion& q, TCanvas& c, const TQOptions& o, const T
   c.Line(right - wm - 2 * wo - pad, top + 2 * line, right - pad, top + 2 * line);
   if (a.ShowAnswers) {
     const std::string answer = AnswerText(q, o);
-    c.TextOut(right - c.TextWidth(answer) - pad, top + 2 * line + 2 * c.PenWidth(), answer);
+    c.TextOut(right - c.TextWidth(answer) - pad, top + 2 * line + 2 * c.PenWidthOnPage(), answer);
   }
 }
 
@@ -124,7 +124,7 @@ void DrawLongDivision(TQuizQuestion& q, TCanvas& c, const TQOptions& o, const TD
   c.TextOut(xD, yd, dividend);
   c.TextOut(xv, yd, divisor);
   // The pen stays this wide until the layout applies "DEFAULT" again.
-  c.SetPenWidth(2 * Nearest(a.Ry / 96.0));
+  c.SetPenWidth(12);  // pen units: two pixels of a 96 dpi screen
   const int hb = c.TextHeight(")");
   const int xb = xv + wd + Nearest(0.25 * s);
   const int yb = yd - Nearest(0.15 * hb);

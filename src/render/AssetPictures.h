@@ -40,10 +40,6 @@ private:
 // The sans-serif face of the pictures' lettering, `pixels` high (em size).
 QFont PictureFont(double pixels, bool bold);
 
-// The circle of the fraction-of-a-shape questions: an empty circle centred
-// on the pixel `centre`, its outline on `radius`, and the answer line.
-QImage DrawFractionCircle(QSize size, QPoint centre, int radius, Form form);
-
 // The clock dial centred on the pixel `centre`, its outer ring on `radius`.
 QImage DrawClockFace(QSize size, QPoint centre, int radius, Form form);
 

@@ -18,7 +18,7 @@ namespace {
 using pictures::Coin;
 using pictures::Form;
 
-enum class Kind { Coin, Circle, Clock, White };
+enum class Kind { Coin, Clock };
 
 struct AssetEntry {
   AssetName id;
@@ -32,8 +32,8 @@ struct AssetEntry {
   int radius;
 };
 
-// Sizes, centres and the circle's radius are what the question drawing
-// relies on; the dial radii are our own choice.
+// Sizes and centres are what the question drawing relies on; the dial radii
+// are our own choice.
 constexpr std::array<AssetEntry, kAssetCount> kAssets{{
     {AssetName::QuarterDisplay, "QUARTERDISPLAY", 73, 73, Kind::Coin, Coin::Quarter, Form::Display, {36, 36}, 0},
     {AssetName::QuarterPrint, "QUARTERPRINT", 256, 256, Kind::Coin, Coin::Quarter, Form::Print, {128, 128}, 0},
@@ -43,11 +43,8 @@ constexpr std::array<AssetEntry, kAssetCount> kAssets{{
     {AssetName::NickelPrint, "NICKELPRINT", 238, 238, Kind::Coin, Coin::Nickel, Form::Print, {119, 119}, 0},
     {AssetName::PennyDisplay, "PENNYDISPLAY", 54, 54, Kind::Coin, Coin::Penny, Form::Display, {27, 27}, 0},
     {AssetName::PennyPrint, "PENNYPRINT", 220, 220, Kind::Coin, Coin::Penny, Form::Print, {110, 110}, 0},
-    {AssetName::Circle, "CIRCLE", 225, 200, Kind::Circle, Coin::Quarter, Form::Display, {110, 87}, 77},
-    {AssetName::CirclePrint, "CIRCLEPRINT", 675, 635, Kind::Circle, Coin::Quarter, Form::Print, {337, 266}, 224},
     {AssetName::ClockFace, "CLOCKFACE", 225, 200, Kind::Clock, Coin::Quarter, Form::Display, {109, 86}, 83},
     {AssetName::ClockFacePrint, "CLOCKFACEPRINT", 595, 635, Kind::Clock, Coin::Quarter, Form::Print, {294, 255}, 245},
-    {AssetName::WhiteSquare, "WHITESQUARE", 700, 750, Kind::White, Coin::Quarter, Form::Print, {350, 375}, 0},
 }};
 
 const AssetEntry& Entry(AssetName name) {
@@ -60,20 +57,16 @@ const AssetEntry& Entry(AssetName name) {
 
 QImage Draw(const AssetEntry& e) {
   const QSize size(e.width, e.height);
-  if (e.kind == Kind::Coin || e.kind == Kind::Clock) {
-    // Lettering needs the font database, which only a GUI application has;
-    // without one Qt would abort the whole process.
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
-      throw std::logic_error("the picture \"" + std::string(e.name) +
-                             "\" carries text and can only be drawn once a QGuiApplication exists");
-    }
-    EnsureBundledFonts();
+  // Every picture carries lettering, which needs the font database, which
+  // only a GUI application has; without one Qt would abort the whole process.
+  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+    throw std::logic_error("the picture \"" + std::string(e.name) +
+                           "\" carries text and can only be drawn once a QGuiApplication exists");
   }
+  EnsureBundledFonts();
   switch (e.kind) {
     case Kind::Coin: return pictures::DrawCoin(e.coin, e.form, e.width);
-    case Kind::Circle: return pictures::DrawFractionCircle(size, e.centre, e.radius, e.form);
     case Kind::Clock: return pictures::DrawClockFace(size, e.centre, e.radius, e.form);
-    case Kind::White: return pictures::BlankPicture(size);
   }
   return pictures::BlankPicture(size);
 }

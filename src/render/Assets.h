@@ -9,11 +9,11 @@
 
 namespace sumcraft {
 
-// The stored pictures of the money, fraction and clock questions. Each comes
-// in a display form, for surfaces under 150 pixels per inch, and a print form
-// drawn for 300 pixels per inch. Question drawing paints onto copies of them
-// at fixed picture coordinates and stretches them by their pixel sizes, so
-// those sizes, centres and radii are fixed.
+// The stored pictures of the money and clock questions (the fraction
+// pictures are geometry and drawn as vectors). Each comes in a display form
+// and a print form drawn for 300 pixels per inch. Question drawing places
+// the clock hands at fixed picture coordinates and scales the pictures by
+// their pixel sizes, so those sizes and centres are fixed.
 enum class AssetName {
   QuarterDisplay,
   QuarterPrint,
@@ -23,14 +23,11 @@ enum class AssetName {
   NickelPrint,
   PennyDisplay,
   PennyPrint,
-  Circle,
-  CirclePrint,
   ClockFace,
   ClockFacePrint,
-  WhiteSquare,
 };
 
-inline constexpr int kAssetCount = 13;
+inline constexpr int kAssetCount = 10;
 
 // The picture, drawn on first use and kept for the rest of the run; later
 // calls return the same image. Opaque 32-bit (Format_RGB32): black drawing on
@@ -46,10 +43,9 @@ std::optional<AssetName> AssetByName(std::string_view resourceName);
 std::string_view AssetResourceName(AssetName name);
 QSize AssetSize(AssetName name);
 
-// Where the fraction circle and the clock dial stand in their pictures, in
-// picture pixels: the pixel at `centre` is the centre pixel. `radius` is the
-// circle's (on the middle of its outline) or the dial's outer ring. For the
-// other pictures the centre is the middle pixel and the radius 0.
+// Where the clock dial stands in its picture, in picture pixels: the pixel at
+// `centre` is the centre pixel; `radius` is the dial's outer ring. For the
+// coins the centre is the middle pixel and the radius 0.
 QPoint AssetCentre(AssetName name);
 int AssetRadius(AssetName name);
 

@@ -87,8 +87,14 @@ std::uint32_t TCanvas::ListFont() {
   return static_cast<std::uint32_t>(listFont_);
 }
 
+int TCanvas::PenWidthOnPage() const { return Nearest(static_cast<double>(pen_.Width) * resolution_ / kPenUnitsPerInch); }
+
+TRecordedPen TCanvas::ListPen() const {
+  return {static_cast<double>(pen_.Width) * resolution_ / kPenUnitsPerInch, pen_.Color, pen_.Mode};
+}
+
 void TCanvas::LineTo(int x, int y) {
-  if (list_ != nullptr) list_->AddShape(TOpKind::Line, penPos_.x(), penPos_.y(), x, y, pen_, brush_);
+  if (list_ != nullptr) list_->AddShape(TOpKind::Line, penPos_.x(), penPos_.y(), x, y, ListPen(), brush_);
   penPos_ = QPoint(x, y);
 }
 
@@ -123,19 +129,23 @@ void TCanvas::TextOut(int x, int y, std::string_view text) {
 }
 
 void TCanvas::Rectangle(int left, int top, int right, int bottom) {
-  if (list_ != nullptr) list_->AddShape(TOpKind::Rect, left, top, right, bottom, pen_, brush_);
+  if (list_ != nullptr) list_->AddShape(TOpKind::Rect, left, top, right, bottom, ListPen(), brush_);
 }
 
 void TCanvas::FillRect(int left, int top, int right, int bottom) {
-  if (list_ != nullptr) list_->AddShape(TOpKind::FillRect, left, top, right, bottom, pen_, brush_);
+  if (list_ != nullptr) list_->AddShape(TOpKind::FillRect, left, top, right, bottom, ListPen(), brush_);
 }
 
 void TCanvas::Ellipse(int left, int top, int right, int bottom) {
-  if (list_ != nullptr) list_->AddShape(TOpKind::Ellipse, left, top, right, bottom, pen_, brush_);
+  if (list_ != nullptr) list_->AddShape(TOpKind::Ellipse, left, top, right, bottom, ListPen(), brush_);
 }
 
 void TCanvas::Arc(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4) {
-  if (list_ != nullptr) list_->AddArc(left, top, right, bottom, x3, y3, x4, y4, pen_);
+  if (list_ != nullptr) list_->AddArc(TOpKind::Arc, left, top, right, bottom, x3, y3, x4, y4, ListPen());
+}
+
+void TCanvas::Pie(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4) {
+  if (list_ != nullptr) list_->AddArc(TOpKind::Pie, left, top, right, bottom, x3, y3, x4, y4, ListPen(), brush_);
 }
 
 void TCanvas::StretchDraw(int left, int top, int right, int bottom, const QImage& image) {

@@ -60,10 +60,13 @@ public:
   int FontResolution() const { return resolution_; }
   void SetFontResolution(int pixelsPerInch);
 
-  // ---- Pen: width in page units (clamped to 0..10000), colour, raster mode.
+  // ---- Pen: width in pen units of 1/600 inch (clamped to 0..10000), colour,
+  // raster mode. Recorded in page units: width x FontResolution() / 600.
   const TPenSpec& Pen() const { return pen_; }
   void SetPen(const TPenSpec& pen);
   int PenWidth() const { return pen_.Width; }
+  // The pen's width in page units, for spacing drawn against a line.
+  int PenWidthOnPage() const;
   void SetPenWidth(int width);
   TColor PenColor() const { return pen_.Color; }
   void SetPenColor(TColor color) { pen_.Color = color; }
@@ -102,6 +105,9 @@ public:
   // Arc of the ellipse in the box, counter-clockwise from the ray through
   // (x3, y3) to the ray through (x4, y4), with the pen.
   void Arc(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4);
+  // The wedge of that ellipse between the two rays, inside with the brush,
+  // outline with the pen; the same ray twice gives the whole ellipse.
+  void Pie(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4);
   // The whole image stretched into the rectangle; source pixels replace what
   // is below. The image is shared, not copied.
   void StretchDraw(int left, int top, int right, int bottom, const QImage& image);
@@ -115,6 +121,7 @@ public:
 
 private:
   std::uint32_t ListFont();
+  TRecordedPen ListPen() const;
   void FontChanged();
 
   TDisplayList* list_ = nullptr;

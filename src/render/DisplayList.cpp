@@ -1,6 +1,8 @@
 #include "render/DisplayList.h"
 
 #include <QJsonObject>
+#include <cmath>
+#include <numbers>
 
 #include "render/CodePage1252.h"
 
@@ -24,7 +26,32 @@ const char* BrushName(TBrushStyle s) {
 
 QString ColorName(TColor c) { return ToQColor(c).name(); }
 
+// Angle (degrees, counter-clockwise with y up) of the ray from the
+// ellipse's centre through (x, y).
+double RayAngle(const QRectF& box, double x, double y) {
+  const double rx = box.width() / 2, ry = box.height() / 2;
+  if (rx <= 0 || ry <= 0) return 0;
+  const QPointF c = box.center();
+  return std::atan2(-(y - c.y()) / ry, (x - c.x()) / rx) * 180.0 / std::numbers::pi;
+}
+
 }  // namespace
+
+QPainterPath PiePath(const TDrawOp& op) {
+  const QRectF box = QRectF(QPointF(op.X1, op.Y1), QPointF(op.X2, op.Y2)).normalized();
+  QPainterPath path;
+  const double a1 = RayAngle(box, op.X3, op.Y3);
+  double span = RayAngle(box, op.X4, op.Y4) - a1;
+  while (span <= 0) span += 360.0;
+  if (span >= 360.0) {
+    path.addEllipse(box);
+    return path;
+  }
+  path.moveTo(box.center());
+  path.arcTo(box, a1, span);
+  path.closeSubpath();
+  return path;
+}
 
 void TDisplayList::Clear() {
   ops_.clear();
@@ -88,7 +115,7 @@ void TDisplayList::AddText(std::int32_t x, std::int32_t y, std::int32_t w, std::
 }
 
 void TDisplayList::AddShape(TOpKind kind, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
-                            const TPenSpec& pen, const TBrushSpec& brush) {
+                            const TRecordedPen& pen, const TBrushSpec& brush) {
   TDrawOp op;
   op.Kind = kind;
   op.X1 = x1;
@@ -100,10 +127,12 @@ void TDisplayList::AddShape(TOpKind kind, std::int32_t x1, std::int32_t y1, std:
   ops_.push_back(op);
 }
 
-void TDisplayList::AddArc(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b, std::int32_t x3,
-                          std::int32_t y3, std::int32_t x4, std::int32_t y4, const TPenSpec& pen) {
+void TDisplayList::AddArc(TOpKind kind, std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b,
+                          std::int32_t x3, std::int32_t y3, std::int32_t x4, std::int32_t y4, const TRecordedPen& pen,
+                          const TBrushSpec& brush) {
   TDrawOp op;
-  op.Kind = TOpKind::Arc;
+  op.Kind = kind;
+  op.Brush = brush;
   op.X1 = l;
   op.Y1 = t;
   op.X2 = r;
@@ -176,13 +205,15 @@ QJsonArray TDisplayList::ToJson() const {
         o.insert("brush", BrushName(op.Brush.Style));
         break;
       case TOpKind::Arc:
-        o.insert("op", "arc");
+      case TOpKind::Pie:
+        o.insert("op", op.Kind == TOpKind::Arc ? "arc" : "pie");
         box();
         o.insert("x3", op.X3);
         o.insert("y3", op.Y3);
         o.insert("x4", op.X4);
         o.insert("y4", op.Y4);
         o.insert("pen", op.Pen.Width);
+        if (op.Kind == TOpKind::Pie) o.insert("brush", BrushName(op.Brush.Style));
         break;
       case TOpKind::Image: {
         o.insert("op", "image");

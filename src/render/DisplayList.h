@@ -5,6 +5,7 @@
 // the CLI read the operations directly or as JSON.
 #include <QImage>
 #include <QJsonArray>
+#include <QPainterPath>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -24,6 +25,18 @@ enum class TOpKind : std::uint8_t {
   Arc,       // arc of the ellipse in X1..Y2, counter-clockwise from the ray through X3,Y3
              // to the ray through X4,Y4, with the pen
   Image,     // image stretched into X1,Y1,X2,Y2
+  Pie,       // the wedge of the ellipse in X1..Y2 between the rays through X3,Y3 and
+             // X4,Y4 (counter-clockwise; the same ray twice is the whole ellipse):
+             // inside with the brush, outline (arc and both radii) with the pen
+};
+
+// A pen as recorded: its width in page units (the canvas's pen units scaled
+// by its resolution, so not a whole number in general).
+struct TRecordedPen {
+  double Width = 1;
+  TColor Color = kBlack;
+  TPenMode Mode = TPenMode::Copy;
+  bool operator==(const TRecordedPen&) const = default;
 };
 
 // A font as recorded: what the canvas was told plus what it resolved to.
@@ -36,12 +49,16 @@ struct TRecordedFont {
 struct TDrawOp {
   TOpKind Kind = TOpKind::Line;
   std::int32_t X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
-  std::int32_t X3 = 0, Y3 = 0, X4 = 0, Y4 = 0;  // Arc only
-  TPenSpec Pen;        // Line, Rect, Ellipse, Arc
-  TBrushSpec Brush;    // Text (background unless not solid), Rect, FillRect, Ellipse
+  std::int32_t X3 = 0, Y3 = 0, X4 = 0, Y4 = 0;  // Arc and Pie
+  TRecordedPen Pen;    // Line, Rect, Ellipse, Arc, Pie
+  TBrushSpec Brush;    // Text (background unless not solid), Rect, FillRect, Ellipse, Pie
   std::uint32_t Font = 0;  // Text: index into TDisplayList::Fonts()
   std::uint32_t Data = 0;  // Text: index into Texts(); Image: index into Images()
 };
+
+// The outline of a Pie operation in page units: the wedge closed through the
+// ellipse's centre, or the whole ellipse when the rays agree.
+QPainterPath PiePath(const TDrawOp& op);
 
 class TDisplayList {
 public:
@@ -68,17 +85,19 @@ public:
   std::uint32_t AddFont(const TRecordedFont& font);
   void AddText(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h, std::string_view text,
                std::uint32_t font, const TBrushSpec& brush);
-  void AddShape(TOpKind kind, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, const TPenSpec& pen,
+  void AddShape(TOpKind kind, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, const TRecordedPen& pen,
                 const TBrushSpec& brush);
-  void AddArc(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b, std::int32_t x3, std::int32_t y3,
-              std::int32_t x4, std::int32_t y4, const TPenSpec& pen);
+  // Arc or Pie (the brush is used by Pie only).
+  void AddArc(TOpKind kind, std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b, std::int32_t x3,
+              std::int32_t y3, std::int32_t x4, std::int32_t y4, const TRecordedPen& pen, const TBrushSpec& brush = {});
   void AddImage(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b, const QImage& image);
 
   // The operations as JSON objects, texts in UTF-8:
   //   {"op":"text","x":..,"y":..,"w":..,"h":..,"text":"..","font":"Arial","size":10,"bold":false[,"angle":90.0]}
   //   {"op":"line","x1":..,"y1":..,"x2":..,"y2":..,"pen":w}
   //   {"op":"rect"|"fillRect"|"ellipse","l":..,"t":..,"r":..,"b":..[,"pen":w][,"brush":"clear"|"solid"|..]}
-  //   {"op":"arc","l":..,"t":..,"r":..,"b":..,"x3":..,"y3":..,"x4":..,"y4":..,"pen":w}
+  //   {"op":"arc"|"pie","l":..,"t":..,"r":..,"b":..,"x3":..,"y3":..,"x4":..,"y4":..,"pen":w[,"brush":..]}
+  // Pen widths w are page units.
   //   {"op":"image","l":..,"t":..,"r":..,"b":..,"width":..,"height":..}
   QJsonArray ToJson() const;
 

@@ -68,8 +68,12 @@ struct TFontSpec {
   bool operator==(const TFontSpec&) const = default;
 };
 
-// Pen width in page units (device pixels of the page store); 0 draws the
-// thinnest visible line.
+// Pen widths are lengths on paper, in pen units of 1/600 inch (the style
+// file's printer pixels at 600 dpi), so a rule is as thick at every
+// resolution; the canvas records them in page units. 0 draws the thinnest
+// visible line.
+constexpr int kPenUnitsPerInch = 600;
+
 struct TPenSpec {
   int Width = 1;
   TColor Color = kBlack;

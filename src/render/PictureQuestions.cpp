@@ -1,20 +1,15 @@
 #include "render/PictureQuestions.h"
 
-#include <QPainter>
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <map>
 #include <numbers>
 #include <string>
-#include <tuple>
-#include <vector>
 
 #include "generate/AnswerText.h"
 #include "render/ArithmeticDrawing.h"
 #include "render/Assets.h"
 #include "render/Canvas.h"
-#include "render/FloodFill.h"
 #include "render/ReportFormats.h"
 #include "render/Rounding.h"
 
@@ -25,91 +20,31 @@ namespace {
 TDrawProblemHook g_hook = nullptr;
 void* g_hookContext = nullptr;
 
-// Print pictures from 150 pixels per inch up, display pictures below.
+// The pictures are drawn for 300 pixels per inch and scaled by the page's
+// resolution, so they stand at the same size on paper at every resolution.
 struct PictureScale {
-  bool print;
   double sx, sy;
 };
-PictureScale ScaleFor(const TDrawArgs& a) {
-  const bool print = a.Rx >= 150;
-  const double base = print ? 300.0 : 96.0;
-  return {print, a.Rx / base, a.Ry / base};
-}
+PictureScale ScaleFor(const TDrawArgs& a) { return {a.Rx / 300.0, a.Ry / 300.0}; }
 
 constexpr double kPi = std::numbers::pi;
 double Radians(double degrees) { return degrees * kPi / 180.0; }
 
 // A circle is cut into at most 12 parts (the dialog offers 2 to 12; 0 parts
 // is a whole circle). Larger counts come only from damaged files and get a
-// note instead, which also bounds the number of distinct pictures a quiz
-// can ask for.
+// note instead.
 constexpr int kMaxParts = 12;
 
-// A picture drawn in greys only, one byte a pixel: a quarter of the memory,
-// and written to PDF as it stands. (Qt's own conversion weighs the three
-// channels for every pixel, which costs more than drawing the circle.)
-QImage GrayCopy(const QImage& rgb32) {
-  const int w = rgb32.width(), h = rgb32.height();
-  QImage gray(w, h, QImage::Format_Grayscale8);
-  for (int y = 0; y < h; ++y) {
-    const auto* in = reinterpret_cast<const QRgb*>(rgb32.constScanLine(y));
-    uchar* out = gray.scanLine(y);
-    for (int x = 0; x < w; ++x) out[x] = static_cast<uchar>(qGreen(in[x]));
-  }
-  return gray;
-}
+// The fraction circle, in picture pixels at 300 pixels per inch: the circle's
+// centre and radius and the answer line below it; its outline and radii
+// pens in pen units.
+constexpr int kCircleWidth = 675, kCircleHeight = 635;
+constexpr double kCircleX = 337.5, kCircleY = 266.5, kCircleR = 224;
+constexpr int kCircleOutlinePen = 10, kCircleRadiusPen = 4;
+constexpr double kCircleLineLength = 240, kCircleLineThickness = 5, kCircleLineFromBottom = 16;
 
-// The circle cut into n parts, and each part's pixels: a part's region
-// depends only on the black lines, so it is found once and painted into
-// every shaded copy.
-struct TPartedCircle {
-  QImage Radii;
-  std::vector<std::vector<TFillSpan>> Parts;
-};
-
-const TPartedCircle& PartedCircle(bool print, int n) {
-  static std::map<std::pair<bool, int>, TPartedCircle> cache;
-  TPartedCircle& parted = cache[{print, n}];
-  if (!parted.Radii.isNull()) return parted;
-  const AssetName name = print ? AssetName::CirclePrint : AssetName::Circle;
-  parted.Radii = GrayCopy(Asset(name));
-  const QPoint c = AssetCentre(name);
-  const double r = AssetRadius(name);
-  const double step = n == 0 ? 2 * kPi : 2 * kPi / n;
-  {
-    QPainter p(&parted.Radii);
-    p.setPen(QPen(Qt::black, 2));
-    for (int k = 0; k < n; ++k)
-      p.drawLine(c, QPoint(c.x() + Nearest(r * std::cos(k * step)), c.y() - Nearest(r * std::sin(k * step))));
-  }
-  // Each part from its middle, counter-clockwise from the right; no radii
-  // leave one part, the whole circle.
-  for (int i = 0; i < std::max(n, 1); ++i) {
-    const double a = (i + 0.5) * step;
-    const QPoint start(c.x() + Nearest(r / 2 * std::cos(a)), c.y() - Nearest(r / 2 * std::sin(a)));
-    parted.Parts.push_back(FloodFillRegion(parted.Radii, start));
-  }
-  return parted;
-}
-
-// The shaded circle of a "fraction of a shape" question (at most kMaxParts
-// parts; a negative count is none), drawn once per distinct question and
-// kept: a quiz repeats few of them, and each image is shared by every page
-// that shows it. Kept in grey.
-QImage ShadedCircle(bool print, int parts, int shaded) {
-  static std::map<std::tuple<bool, int, int>, QImage> cache;
-  const int n = std::clamp(parts, 0, kMaxParts);
-  const int fills = std::clamp(shaded, 0, std::max(n, 1));
-  const auto key = std::make_tuple(print, n, fills);
-  const auto found = cache.find(key);
-  if (found != cache.end()) return found->second;
-
-  const TPartedCircle& parted = PartedCircle(print, n);
-  const auto grey = static_cast<uchar>(qGray(ToQColor(kGrayText).rgb()));
-  QImage picture = parted.Radii.copy();
-  for (int i = 0; i < fills; ++i) PaintSpans(picture, parted.Parts[static_cast<std::size_t>(i)], grey);
-  return cache.emplace(key, std::move(picture)).first->second;
-}
+// Fraction bars: three pixels of a 96 dpi screen.
+constexpr int kFractionBarPen = 19;
 
 // A number centred on cx with its top at y.
 void Centred(TCanvas& c, int cx, int y, const std::string& text) { c.TextOut(cx - Div(c.TextWidth(text), 2), y, text); }
@@ -126,6 +61,9 @@ void StackedFraction(TCanvas& c, int cx, int y, int h, int h2, std::int64_t num,
   c.Line(left, yb, left + wd, yb);
 }
 
+// The circle cut into its parts, the first `shaded` of them counter-clockwise
+// from the right-hand radius filled, drawn as vectors so it prints sharp at
+// any size.
 void DrawShape(TQuizQuestion& q, TCanvas& c, const TQOptions& o, const TDrawArgs& a, int numH) {
   if (q.SecondTerm > kMaxParts) {
     ReportDrawProblem(c, a.X, a.Y + numH,
@@ -133,9 +71,37 @@ void DrawShape(TQuizQuestion& q, TCanvas& c, const TQOptions& o, const TDrawArgs
     return;
   }
   const PictureScale s = ScaleFor(a);
-  const QImage picture = ShadedCircle(s.print, q.SecondTerm, q.FirstTerm);
-  const int w = Nearest(picture.width() * s.sx), h = Nearest(picture.height() * s.sy);
-  c.StretchDraw(a.X, a.Y + numH, a.X + w, a.Y + numH + h, picture);
+  const int w = Nearest(kCircleWidth * s.sx), h = Nearest(kCircleHeight * s.sy);
+  const int left = a.X, top = a.Y + numH;
+  const int cx = left + Nearest(kCircleX * s.sx), cy = top + Nearest(kCircleY * s.sy);
+  const int rx = Nearest(kCircleR * s.sx), ry = Nearest(kCircleR * s.sy);
+  const int n = std::max(q.SecondTerm, 0);
+  const int shaded = std::clamp(q.FirstTerm, 0, std::max(n, 1));
+  const double step = n == 0 ? 2 * kPi : 2 * kPi / n;
+  // Rays are given by far points, so their direction is exact to well
+  // under a page unit at the rim.
+  constexpr double kRay = 1 << 20;
+  auto rayX = [&](double angle) { return cx + Nearest(kRay * std::cos(angle)); };
+  auto rayY = [&](double angle) { return cy - Nearest(kRay * std::sin(angle)); };
+
+  const TPenSpec pen = c.Pen();
+  const TBrushSpec brush = c.Brush();
+  c.SetPen({kCircleRadiusPen, kBlack, TPenMode::Copy});
+  if (shaded > 0) {
+    c.SetBrush({kGrayText, TBrushStyle::Solid});
+    c.Pie(cx - rx, cy - ry, cx + rx, cy + ry, rayX(0), rayY(0), rayX(shaded * step), rayY(shaded * step));
+  }
+  for (int k = 0; k < n; ++k) c.Line(cx, cy, cx + Nearest(rx * std::cos(k * step)), cy - Nearest(ry * std::sin(k * step)));
+  c.SetPen({kCircleOutlinePen, kBlack, TPenMode::Copy});
+  c.SetBrush({kWhite, TBrushStyle::Clear});
+  c.Ellipse(cx - rx, cy - ry, cx + rx, cy + ry);
+  c.SetBrush({kBlack, TBrushStyle::Solid});
+  const int lineLeft = cx - Nearest(kCircleLineLength / 2 * s.sx);
+  const int lineTop = top + h - Nearest(kCircleLineFromBottom * s.sy);
+  c.FillRect(lineLeft, lineTop, lineLeft + Nearest(kCircleLineLength * s.sx),
+             lineTop + Nearest(kCircleLineThickness * s.sy));
+  c.SetPen(pen);
+  c.SetBrush(brush);
   if (a.ShowAnswers) {
     const std::string answer = AnswerText(q, o);
     c.TextOut(a.X + Nearest(5 * s.sx) + Div(w, 2) - Div(c.TextWidth(answer), 2),
@@ -206,7 +172,7 @@ void DrawSumOrDifference(TQuizQuestion& q, TCanvas& c, const TQOptions& o, const
   ReportFormats().Apply("DEFAULT", c);
   const int s = c.TextWidth("H"), h = c.TextHeight("H"), h2 = Div(h, 2);
   const int x = a.X + ClearOfNumber(c, numberRight, a.X + 2 * s, Numerator(q.FirstTerm)), y = a.Y;
-  c.SetPenWidth(Nearest(3.0 * a.Ry / 96));
+  c.SetPenWidth(kFractionBarPen);
   StackedFraction(c, x + 2 * s, y, h, h2, Numerator(q.FirstTerm), Denominator(q.FirstTerm));
   Centred(c, x + 4 * s, y + Nearest(0.6 * h) + h2, q.FractionProblemType == 4 ? "-" : "+");
   StackedFraction(c, x + 6 * s, y, h, h2, Numerator(q.SecondTerm), Denominator(q.SecondTerm));
@@ -244,7 +210,7 @@ void DrawFractionComparison(TQuizQuestion& q, TCanvas& c, const TDrawArgs& a) {
   const std::int32_t n1 = Numerator(q.FirstTerm), d1 = Denominator(q.FirstTerm);
   const std::int32_t n2 = Numerator(q.SecondTerm), d2 = Denominator(q.SecondTerm);
   const int x = a.X + ClearOfNumber(c, numberRight, a.X + 3 * s, n1), y = a.Y;
-  c.SetPenWidth(Nearest(3.0 * a.Ry / 96));
+  c.SetPenWidth(kFractionBarPen);
   StackedFraction(c, x + 3 * s, y, h, h2, n1, d1);
   StackedFraction(c, x + 9 * s, y, h, h2, n2, d2);
   const int yGt = y + h2 - Nearest(0.2 * h), yEq = y + Nearest(0.6 * h) + h2, yLt = y + Nearest(1.4 * h) + h2;
@@ -284,11 +250,9 @@ void DrawMoney(TQuizQuestion& q, TCanvas& c, const TQOptions& o, const TDrawArgs
   const std::int64_t t = q.FirstTerm;
   const std::int64_t counts[4] = {t / 1000, (t % 1000) / 100, (t % 100) / 10, t % 10};
   const PictureScale s = ScaleFor(a);
-  const AssetName coins[4] = {s.print ? AssetName::QuarterPrint : AssetName::QuarterDisplay,
-                              s.print ? AssetName::DimePrint : AssetName::DimeDisplay,
-                              s.print ? AssetName::NickelPrint : AssetName::NickelDisplay,
-                              s.print ? AssetName::PennyPrint : AssetName::PennyDisplay};
-  int cx = a.X + 5, cy = a.Y + numH, rowHeight = 0;
+  const AssetName coins[4] = {AssetName::QuarterPrint, AssetName::DimePrint, AssetName::NickelPrint,
+                              AssetName::PennyPrint};
+  int cx = a.X + Nearest(5 * s.sx), cy = a.Y + numH, rowHeight = 0;
   for (int kind = 0; kind < 4; ++kind) {
     const QImage& picture = Asset(coins[kind]);
     const int cw = Nearest(picture.width() * s.sx), ch = Nearest(picture.height() * s.sy);
@@ -328,38 +292,35 @@ void DrawFractionQuestion(TQuizQuestion& q, TCanvas& c, const TQOptions& o, cons
 
 void DrawClock(TQuizQuestion& q, TCanvas& c, const TQOptions& o, const TDrawArgs& a, int numH) {
   const PictureScale s = ScaleFor(a);
-  const AssetName name = s.print ? AssetName::ClockFacePrint : AssetName::ClockFace;
+  const AssetName name = AssetName::ClockFacePrint;
   const QImage& face = Asset(name);
-  const QPoint centre = AssetCentre(name);
-  const int minuteLength = s.print ? 160 : 55, hourLength = s.print ? 80 : 26;
-  const int arrow = s.print ? 35 : 10, penWidth = s.print ? 6 : 3;
+  // Picture pixels at 300 pixels per inch; the pen in pen units.
+  constexpr double kMinuteHand = 160, kHourHand = 80, kArrow = 35;
+  constexpr int kHandPen = 12;
   const int w = Nearest(face.width() * s.sx), h = Nearest(face.height() * s.sy);
   const int left = a.X, top = a.Y + numH;
   c.StretchDraw(left, top, left + w, top + h, face);
-  // The hands are computed in picture pixels, exactly as they would be drawn
-  // onto a copy of the face, and placed on the page at the picture's scale;
-  // one shared face image serves every clock.
-  auto toPage = [&](double px, double py) {
-    return QPoint(left + Nearest(px * w / face.width()), top + Nearest(py * h / face.height()));
-  };
+  // The hands are vectors over the one shared face, from the middle of its
+  // centre pixel.
+  const QPoint centre = AssetCentre(name);
+  const double kx = static_cast<double>(w) / face.width(), ky = static_cast<double>(h) / face.height();
+  const double cx = left + (centre.x() + 0.5) * kx, cy = top + (centre.y() + 0.5) * ky;
   const TPenSpec pen = c.Pen();
-  c.SetPen({std::max(1, Nearest(penWidth * s.sx)), kBlack, TPenMode::Copy});
-  auto hand = [&](double degrees, int length) {
+  c.SetPen({kHandPen, kBlack, TPenMode::Copy});
+  auto hand = [&](double degrees, double length) {
     const double m = Radians(degrees);
-    const int tipX = centre.x() + Nearest(length * std::cos(m));
-    const int tipY = centre.y() - Nearest(length * std::sin(m));
-    const QPoint tip = toPage(tipX, tipY);
-    const QPoint from = toPage(centre.x(), centre.y());
-    c.Line(from.x(), from.y(), tip.x(), tip.y());
-    const QPoint head1 = toPage(tipX - Nearest(arrow * std::cos(m - Radians(30))),
-                                tipY + Nearest(arrow * std::sin(m - Radians(30))));
-    const QPoint head2 = toPage(tipX + Nearest(arrow * std::cos(Radians(150) - m)),
-                                tipY + Nearest(arrow * std::sin(Radians(150) - m)));
-    c.Line(tip.x(), tip.y(), head1.x(), head1.y());
-    c.Line(tip.x(), tip.y(), head2.x(), head2.y());
+    const double tipX = cx + length * std::cos(m) * kx, tipY = cy - length * std::sin(m) * ky;
+    const int tx = Nearest(tipX), ty = Nearest(tipY);
+    c.Line(Nearest(cx), Nearest(cy), tx, ty);
+    // Two strokes 30 degrees either side of the hand's backward direction.
+    c.Line(tx, ty, Nearest(tipX - kArrow * std::cos(m - Radians(30)) * kx),
+           Nearest(tipY + kArrow * std::sin(m - Radians(30)) * ky));
+    c.Line(tx, ty, Nearest(tipX + kArrow * std::cos(Radians(150) - m) * kx),
+           Nearest(tipY + kArrow * std::sin(Radians(150) - m) * ky));
   };
-  hand(-(static_cast<double>(q.SecondTerm) - 15) * 6, minuteLength);
-  hand(-(static_cast<double>(q.FirstTerm) - 3) * 30, hourLength);
+  hand(-(static_cast<double>(q.SecondTerm) - 15) * 6, kMinuteHand);
+  // The hour hand moves on with the minutes, as on a real clock.
+  hand(-(q.FirstTerm + q.SecondTerm / 60.0 - 3) * 30, kHourHand);
   c.SetPen(pen);
   q.DrawnWidth = Nearest(1.1 * w);
   if (a.ShowAnswers) {

@@ -55,9 +55,10 @@ int ProblemWidth(const TQuizQuestion& q, int rx, const TQOptions& o, const TCanv
     case ptComparison:
       width = Nearest(rx * 100.0 / 96) + w1() + w2() + canvas.TextWidth(GreaterText(q));
       break;
-    case ptMoney: width = rx > 150 ? Nearest(3.5 * rx) : Nearest(rx * 400.0 / 96); break;
-    case ptFractions: width = rx > 150 ? Nearest(rx * 700.0 / 300) : Nearest(rx * 240.0 / 96); break;
-    case ptTime: width = rx > 150 ? Nearest(rx * 595.0 / 300) : Nearest(rx * 250.0 / 96); break;
+    // The pictures are the same size on paper at every resolution.
+    case ptMoney: width = Nearest(3.5 * rx); break;
+    case ptFractions: width = Nearest(rx * 700.0 / 300); break;
+    case ptTime: width = Nearest(rx * 595.0 / 300); break;
     case ptRounding: width = w1() + 3 * s; break;
     case ptTables:
     case ptGraphs: width = Nearest(3.5 * rx); break;
@@ -77,10 +78,11 @@ int ProblemHeight(const TQuizQuestion& q, int ry, const TQOptions& o, const TCan
     case ptMultiplication:
     case ptDivision:
       return o.Orientation == 0 ? 5 * h : Nearest(3.5 * h);
-    case ptMoney: return ry <= 150 ? Nearest(ry * 280.0 / 96) : Nearest(ry * 350.0 / 96);
+    // The pictures are the same size on paper at every resolution.
+    case ptMoney: return Nearest(ry * 350.0 / 96);
     case ptFractions:
-      if (q.FractionProblemType <= 1) return ry <= 150 ? Nearest(ry * 230.0 / 96) : Nearest(ry * 750.0 / 300);
-      return ry <= 150 ? Nearest(ry * 115.0 / 96) : Nearest(ry * 375.0 / 300);
+      if (q.FractionProblemType <= 1) return Nearest(ry * 750.0 / 300);
+      return Nearest(ry * 375.0 / 300);
     case ptTime: return Nearest(ry * 250.0 / 96);
     case ptRounding: return 4 * h;
     case ptTables:

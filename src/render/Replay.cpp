@@ -104,7 +104,7 @@ private:
     p_.setRenderHint(QPainter::SmoothPixmapTransform, on);
   }
 
-  QPen MakePen(const TPenSpec& spec, const QColor& color) const {
+  QPen MakePen(const TRecordedPen& spec, const QColor& color) const {
     QPen pen(color);
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
@@ -119,7 +119,7 @@ private:
   // Device rectangle of a horizontal or vertical stroke from (x1, y1) to
   // (x2, y2) with round ends, pen width in page units; thin pens become one
   // whole device pixel.
-  QRectF StrokeRect(double x1, double y1, double x2, double y2, int width) const {
+  QRectF StrokeRect(double x1, double y1, double x2, double y2, double width) const {
     const QPointF a = pageT_.map(QPointF(x1, y1));
     const QPointF b = pageT_.map(QPointF(x2, y2));
     const bool horizontal = y1 == y2;
@@ -149,7 +149,7 @@ private:
       FillDevice(pageT_.mapRect(box), MakeBrush(op.Brush, ToQColor(op.Brush.Color)));
     }
     const QBrush pen(color);
-    const int w = op.Pen.Width;
+    const double w = op.Pen.Width;
     const double l = box.left(), t = box.top(), r = box.right(), b = box.bottom();
     p_.setWorldTransform(QTransform());
     QRectF edges[4] = {StrokeRect(l, t, r, t, w), StrokeRect(l, b, r, b, w), StrokeRect(l, t, l, b, w),
@@ -201,6 +201,11 @@ private:
         p_.strokePath(path, MakePen(op.Pen, color));
         break;
       }
+      case TOpKind::Pie:
+        p_.setPen(MakePen(op.Pen, color));
+        p_.setBrush(MakeBrush(op.Brush, ToQColor(op.Brush.Color)));
+        p_.drawPath(PiePath(op));
+        break;
       default: break;
     }
     p_.setCompositionMode(QPainter::CompositionMode_SourceOver);

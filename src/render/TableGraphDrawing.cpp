@@ -65,7 +65,7 @@ void DrawValueAxis(int x1, int y1, int x2, int y2, TCanvas& c, int step, int sta
     const bool written = i % stride == 0;
     if (vertical) {
       const int yi = y2 - i * Div(y2 - y1, n);
-      if (i > 0 && i < n) c.Line(x1 + c.PenWidth(), yi, x2, yi);
+      if (i > 0 && i < n) c.Line(x1 + c.PenWidthOnPage(), yi, x2, yi);
       if (written) c.TextOut(x1 - wH - w, yi - Div(h, 2), text);
     } else {
       const int xi = x1 + i * Div(x2 - x1, n);
@@ -138,7 +138,7 @@ TNameRows FitNamesUnderBars(TCanvas& c, const std::array<std::string, 4>& names,
 void DrawBar(TCanvas& c, int x1, int y1, int x2, int y2) {
   ReportFormats().Apply("GRAPHBAR", c);
   c.Rectangle(x1, y1, x2, y2);
-  const int p = c.PenWidth();
+  const int p = c.PenWidthOnPage();
   c.FillRect(x1 + 2 * p, y1 + 2 * p, x2 - 2 * p, y2 - 2 * p);
   ReportFormats().Apply("GRAPHLEGEND", c);
 }

@@ -106,7 +106,7 @@ TEST_F(PageStore, ShowPageDrawsAFramedWhitePageAndStretchesThePicture) {
   printer.SetPrintableArea(0, 0, 2000, 3000);
   pages.Reset();
   TCanvas& c = *pages.CurrentCanvas();
-  c.SetPenWidth(20);
+  c.SetPenWidth(40);  // 1/15 inch: 20 page pixels at 300 dpi
   c.Line(500, 1500, 1500, 1500);
   QImage img(200, 300, QImage::Format_RGB32);
   img.fill(Qt::red);
