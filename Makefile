@@ -29,12 +29,15 @@ run: build
 
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 SAN_DIR ?= build-sanitized
+SAN_LSAN = suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0
 SAN_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 test-sanitized: deps
 	@cmake -S . -B $(SAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DSUMCRAFT_WERROR=ON \
 	  -DCMAKE_CXX_FLAGS="$(SAN_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SAN_FLAGS)" >/dev/null
-	@cmake --build $(SAN_DIR) -j$(JOBS)
-	@ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
+	@# Test discovery runs the test programs during the build, so it needs the
+	@# same suppressions as the run.
+	@LSAN_OPTIONS=$(SAN_LSAN) cmake --build $(SAN_DIR) -j$(JOBS)
+	@ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS=$(SAN_LSAN) \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --test-dir $(SAN_DIR) --output-on-failure -j$(JOBS)
 
