@@ -1,6 +1,5 @@
 #include "render/PdfOutput.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QHash>
 #include <QPainterPath>
@@ -9,6 +8,7 @@
 #include <QTransform>
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -39,8 +39,14 @@ namespace {
 // A number with at most three decimals, trailing zeros left out, written
 // backwards so that it ends just before `end`; returns its first character.
 char* FormatNumber(double v, char* end) {
-  if (!std::isfinite(v) || std::abs(v) > 1e12) v = 0;
-  long long thousandths = std::llround(v * 1000.0);
+  if (!(std::abs(v) <= 1e12)) v = 0;  // also NaN
+  // Rounded half away from zero, as llround does, without its library call:
+  // the part cut off is exact below 2^53.
+  const double scaled = v * 1000.0;
+  long long thousandths = static_cast<long long>(scaled);
+  const double rest = scaled - static_cast<double>(thousandths);
+  if (rest >= 0.5) ++thousandths;
+  else if (rest <= -0.5) --thousandths;
   char* p = end;
   const bool negative = thousandths < 0;
   if (negative) thousandths = -thousandths;
@@ -175,6 +181,44 @@ void AppendLiteral(QByteArray& out, std::string_view bytes) {
     }
   }
   out.append(')');
+}
+
+// Sixteen bytes in capital hex that follow from every byte of `data`: two
+// multiply-and-rotate hashes over eight bytes at a time. A cryptographic hash
+// of a whole file of pictures cost more than writing its pages.
+QByteArray ContentId(const QByteArray& data) {
+  const auto* p = reinterpret_cast<const unsigned char*>(data.constData());
+  const std::size_t n = static_cast<std::size_t>(data.size());
+  std::uint64_t a = 0x9E3779B97F4A7C15ull ^ n, b = 0xC2B2AE3D27D4EB4Full + n;
+  auto mix = [&](std::uint64_t w) {
+    a = std::rotl((a ^ w) * 0x87C37B91114253D5ull, 31);
+    b = std::rotl((b + w) * 0x4CF5AD432745937Full, 27) ^ a;
+  };
+  std::size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    std::uint64_t w;
+    std::memcpy(&w, p + i, 8);
+    mix(w);
+  }
+  std::uint64_t last = 0;
+  for (std::size_t k = 0; i + k < n; ++k) last |= static_cast<std::uint64_t>(p[i + k]) << (8 * k);
+  mix(last);
+  auto finish = [](std::uint64_t h) {
+    h ^= h >> 33;
+    h *= 0xFF51AFD7ED558CCDull;
+    h ^= h >> 33;
+    h *= 0xC4CEB9FE1A85EC53ull;
+    return h ^ (h >> 33);
+  };
+  const std::uint64_t words[2] = {finish(a + b), finish(a ^ std::rotl(b, 17))};
+  QByteArray out(32, Qt::Uninitialized);
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  for (int k = 0; k < 16; ++k) {
+    const auto byte = static_cast<unsigned>(words[k / 8] >> (8 * (7 - k % 8))) & 0xFFu;
+    out[2 * k] = kHex[byte >> 4];
+    out[2 * k + 1] = kHex[byte & 15];
+  }
+  return out;
 }
 
 // A text string for the document information: UTF-16BE with its mark.
@@ -446,7 +490,7 @@ public:
 
     // The file's identifier comes from its content, so the same pages give
     // the same bytes and different documents different identifiers.
-    const QByteArray id = QCryptographicHash::hash(out_, QCryptographicHash::Md5).toHex().toUpper();
+    const QByteArray id = ContentId(out_);
     const qsizetype xref = out_.size();
     out_.append("xref\n0 " + QByteArray::number(offsets_.size()) + "\n0000000000 65535 f \n");
     for (std::size_t i = 1; i < offsets_.size(); ++i)
@@ -705,6 +749,24 @@ private:
     }
   }
 
+  void AppendRect(const QRectF& r) {
+    const double x = r.x(), y = r.y(), right = r.x() + r.width(), bottom = r.y() + r.height();
+    TLineOut(content_) << x << y << "m\n" << right << y << "l\n" << right << bottom << "l\n" << x << bottom << "l\n"
+                       << x << y << "l\n";
+  }
+
+  // Four quarter curves from the right end, clockwise in the downward page.
+  void AppendEllipse(const QRectF& r) {
+    constexpr double kKappa = 0.5522847498;  // control points of a quarter circle
+    const double x = r.x(), y = r.y(), w = r.width(), h = r.height();
+    const double w2 = w / 2, h2 = h / 2, w2k = w2 * kKappa, h2k = h2 * kKappa;
+    TLineOut(content_) << x + w << y + h2 << "m\n"
+                       << x + w << y + h2 + h2k << x + w2 + w2k << y + h << x + w2 << y + h << "c\n"
+                       << x + w2 - w2k << y + h << x << y + h2 + h2k << x << y + h2 << "c\n"
+                       << x << y + h2 - h2k << x + w2 - w2k << y << x + w2 << y << "c\n"
+                       << x + w2 + w2k << y << x + w << y + h2 - h2k << x + w << y + h2 << "c\n";
+  }
+
   // Hatched brushes: the shape's path clips parallel lines a twentieth of an
   // inch apart.
   void Hatch(const QPainterPath& shape, const TBrushSpec& brush) {
@@ -755,22 +817,33 @@ private:
         SetStroke(color, op.Pen.Width);
         TLineOut(content_) << op.X1 << op.Y1 << "m" << op.X2 << op.Y2 << "l S\n";
         break;
-      case TOpKind::Rect: {
-        QPainterPath path;
-        path.addRect(Box(op));
-        FillAndStroke(path, op.Brush, op.Pen, color, true);
-        break;
-      }
-      case TOpKind::FillRect: {
-        QPainterPath path;
-        path.addRect(Box(op));
-        FillAndStroke(path, op.Brush, op.Pen, color, false);
-        break;
-      }
+      case TOpKind::Rect:
+      case TOpKind::FillRect:
       case TOpKind::Ellipse: {
-        QPainterPath path;
-        path.addEllipse(Box(op));
-        FillAndStroke(path, op.Brush, op.Pen, color, true);
+        const QRectF box = Box(op);
+        const bool outline = op.Kind != TOpKind::FillRect;
+        const bool solid = op.Brush.Style == TBrushStyle::Solid;
+        if (!solid && op.Brush.Style != TBrushStyle::Clear) {
+          // Hatching clips to the shape: the general way.
+          QPainterPath path;
+          if (op.Kind == TOpKind::Ellipse) {
+            path.addEllipse(box);
+          } else {
+            path.addRect(box);
+          }
+          FillAndStroke(path, op.Brush, op.Pen, color, outline);
+          break;
+        }
+        // The same points a painter path would hold, written straight away.
+        if (solid) SetFill(ToQColor(op.Brush.Color));
+        if (outline) SetStroke(color, op.Pen.Width);
+        if (!solid && !outline) break;
+        if (op.Kind == TOpKind::Ellipse) {
+          AppendEllipse(box);
+        } else {
+          AppendRect(box);
+        }
+        content_.append(solid && outline ? "B\n" : (solid ? "f\n" : "S\n"));
         break;
       }
       case TOpKind::Arc: {
