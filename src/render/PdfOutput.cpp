@@ -49,26 +49,34 @@ char* FormatNumber(double v, char* end) {
   else if (rest <= -0.5) --thousandths;
   char* p = end;
   const bool negative = thousandths < 0;
-  if (negative) thousandths = -thousandths;
-  int fraction = static_cast<int>(thousandths % 1000);
-  long long whole = thousandths / 1000;
+  const auto magnitude = static_cast<unsigned long long>(negative ? -thousandths : thousandths);
+  const auto fraction = static_cast<unsigned>(magnitude % 1000);
+  unsigned long long whole = magnitude / 1000;
   if (fraction != 0) {
-    int digits = 3;
-    while (fraction % 10 == 0) {
-      fraction /= 10;
-      --digits;
-    }
-    for (int i = 0; i < digits; ++i) {
-      *--p = static_cast<char>('0' + fraction % 10);
-      fraction /= 10;
-    }
+    const unsigned d1 = fraction / 100, d2 = fraction / 10 % 10, d3 = fraction % 10;
+    if (d3 != 0) *--p = static_cast<char>('0' + d3);
+    if (d3 != 0 || d2 != 0) *--p = static_cast<char>('0' + d2);
+    *--p = static_cast<char>('0' + d1);
     *--p = '.';
   }
-  do {
-    *--p = static_cast<char>('0' + whole % 10);
-    whole /= 10;
-  } while (whole != 0);
-  if (negative && (p[0] != '0' || p + 1 != end)) *--p = '-';
+  // Two digits a step: page coordinates have three or four.
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  while (whole >= 100) {
+    const auto pair = static_cast<std::size_t>(whole % 100) * 2;
+    whole /= 100;
+    *--p = kPairs[pair + 1];
+    *--p = kPairs[pair];
+  }
+  if (whole >= 10) {
+    *--p = kPairs[whole * 2 + 1];
+    *--p = kPairs[whole * 2];
+  } else {
+    *--p = static_cast<char>('0' + whole);
+  }
+  if (negative) *--p = '-';  // never "-0": a negative count of thousandths is not zero
   return p;
 }
 
@@ -118,6 +126,28 @@ public:
     *p_++ = ' ';
     return *this;
   }
+  // A literal string of Windows-1252 bytes, without a blank after it.
+  void Literal(std::string_view bytes) {
+    Room(1);
+    *p_++ = '(';
+    for (const char ch : bytes) {
+      Room(4);
+      const auto c = static_cast<unsigned char>(ch);
+      if (c == '(' || c == ')' || c == '\\') {
+        *p_++ = '\\';
+        *p_++ = ch;
+      } else if (c < 32 || c == 127) {
+        *p_++ = '\\';
+        *p_++ = static_cast<char>('0' + (c >> 6));
+        *p_++ = static_cast<char>('0' + ((c >> 3) & 7));
+        *p_++ = static_cast<char>('0' + (c & 7));
+      } else {
+        *p_++ = ch;
+      }
+    }
+    Room(1);
+    *p_++ = ')';
+  }
 
 private:
   void Room(std::size_t n) {
@@ -164,24 +194,6 @@ public:
 private:
   QByteArray& b_;
 };
-
-// A literal string of Windows-1252 bytes.
-void AppendLiteral(QByteArray& out, std::string_view bytes) {
-  out.append('(');
-  for (const char ch : bytes) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (c == '(' || c == ')' || c == '\\') {
-      out.append('\\').append(ch);
-    } else if (c < 32 || c == 127) {
-      char esc[5] = {'\\', static_cast<char>('0' + (c >> 6)), static_cast<char>('0' + ((c >> 3) & 7)),
-                     static_cast<char>('0' + (c & 7)), 0};
-      out.append(esc);
-    } else {
-      out.append(ch);
-    }
-  }
-  out.append(')');
-}
 
 // Sixteen bytes in capital hex that follow from every byte of `data`: two
 // multiply-and-rotate hashes over eight bytes at a time. A cryptographic hash
@@ -894,22 +906,24 @@ private:
     const int font = use.Number;
     const double size = f.Metrics->PixelSize();
     SetFill(ToQColor(f.Spec.Color));
-    // Glyphs stand upright in the downward page: flip them about the baseline.
-    const QTransform tm = QTransform(1, 0, 0, -1, 0, f.Metrics->Ascent()) * frame;
-    content_.append("BT\n");
+    TLineOut o(content_);
+    o << "BT\n";
     if (state_.Font != font || state_.Size != size) {
       state_.Font = font;
       state_.Size = size;
-      content_.append("/F" + QByteArray::number(font) + " ");
-      TOut(content_) << size << "Tf\n";
+      char name[16] = "/F";
+      *std::to_chars(name + 2, name + sizeof name - 1, font).ptr = '\0';
+      o << name << size << "Tf\n";
     }
+    // Glyphs stand upright in the downward page: flip them about the baseline.
     if (f.Spec.Escapement == 0) {
-      TLineOut(content_) << "1 0 0 -1" << op.X1 << op.Y1 + f.Metrics->Ascent() << "Tm\n";
+      o << "1 0 0 -1" << op.X1 << op.Y1 + f.Metrics->Ascent() << "Tm\n";
     } else {
-      TOut(content_) << tm.m11() << tm.m12() << tm.m21() << tm.m22() << tm.dx() << tm.dy() << "Tm\n";
+      const QTransform tm = QTransform(1, 0, 0, -1, 0, f.Metrics->Ascent()) * frame;
+      o << tm.m11() << tm.m12() << tm.m21() << tm.m22() << tm.dx() << tm.dy() << "Tm\n";
     }
-    AppendLiteral(content_, text);
-    content_.append(" Tj\nET\n");
+    o.Literal(text);
+    o << " Tj\nET\n";
   }
 
   void Image(const TDisplayList& list, const TDrawOp& op) {
