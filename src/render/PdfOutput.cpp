@@ -87,79 +87,79 @@ void AppendNumber(QByteArray& out, double v) {
   out.append(p, end - p);
 }
 
-// Operators and numbers of page content gathered on the stack and appended
-// in pieces of a few hundred bytes: appending to a QByteArray costs more per
-// call than formatting a number. Appends when full and when it goes away,
-// so nothing may be appended to the same array directly while one lives.
-class TLineOut {
+// A page's content: operators and numbers written straight into one buffer
+// that is kept from page to page (appending to a QByteArray costs more per
+// call than formatting a number). Grows, never shrinks.
+class TContent {
 public:
-  explicit TLineOut(QByteArray& bytes) : b_(bytes) {}
-  TLineOut(const TLineOut&) = delete;
-  TLineOut& operator=(const TLineOut&) = delete;
-  ~TLineOut() { Flush(); }
+  void Clear() { end_ = 0; }
+  const char* Data() const { return buf_.data(); }
+  std::size_t Size() const { return end_; }
+
   // An operator; a blank follows unless it ends in a blank or a line break.
-  TLineOut& operator<<(const char* s) {
+  TContent& operator<<(const char* s) {
     const std::size_t n = std::strlen(s);
-    Room(n + 1);
-    if (n + 1 > sizeof buf_) {
-      b_.append(s).append(' ');
-      return *this;
-    }
-    std::memcpy(p_, s, n);
-    p_ += n;
-    if (n > 0 && s[n - 1] != ' ' && s[n - 1] != '\n') *p_++ = ' ';
+    char* p = Room(n + 1);
+    std::memcpy(p, s, n);
+    p += n;
+    if (n > 0 && s[n - 1] != ' ' && s[n - 1] != '\n') *p++ = ' ';
+    end_ = static_cast<std::size_t>(p - buf_.data());
     return *this;
   }
-  TLineOut& operator<<(double v) {
-    Room(32);
+  TContent& operator<<(double v) {
+    char* p = Room(32);
     char tmp[32];
     char* end = tmp + sizeof tmp;
     const char* start = FormatNumber(v, end);
-    std::memcpy(p_, start, static_cast<std::size_t>(end - start));
-    p_ += end - start;
-    *p_++ = ' ';
+    std::memcpy(p, start, static_cast<std::size_t>(end - start));
+    p += end - start;
+    *p++ = ' ';
+    end_ = static_cast<std::size_t>(p - buf_.data());
     return *this;
   }
-  TLineOut& operator<<(int v) {
-    Room(16);
-    p_ = std::to_chars(p_, p_ + 12, v).ptr;
-    *p_++ = ' ';
+  TContent& operator<<(int v) {
+    char* p = Room(16);
+    p = std::to_chars(p, p + 12, v).ptr;
+    *p++ = ' ';
+    end_ = static_cast<std::size_t>(p - buf_.data());
     return *this;
+  }
+  // Bytes as they are.
+  void Raw(std::string_view bytes) {
+    char* p = Room(bytes.size());
+    std::memcpy(p, bytes.data(), bytes.size());
+    end_ += bytes.size();
   }
   // A literal string of Windows-1252 bytes, without a blank after it.
   void Literal(std::string_view bytes) {
-    Room(1);
-    *p_++ = '(';
+    char* p = Room(4 * bytes.size() + 2);
+    *p++ = '(';
     for (const char ch : bytes) {
-      Room(4);
       const auto c = static_cast<unsigned char>(ch);
       if (c == '(' || c == ')' || c == '\\') {
-        *p_++ = '\\';
-        *p_++ = ch;
+        *p++ = '\\';
+        *p++ = ch;
       } else if (c < 32 || c == 127) {
-        *p_++ = '\\';
-        *p_++ = static_cast<char>('0' + (c >> 6));
-        *p_++ = static_cast<char>('0' + ((c >> 3) & 7));
-        *p_++ = static_cast<char>('0' + (c & 7));
+        *p++ = '\\';
+        *p++ = static_cast<char>('0' + (c >> 6));
+        *p++ = static_cast<char>('0' + ((c >> 3) & 7));
+        *p++ = static_cast<char>('0' + (c & 7));
       } else {
-        *p_++ = ch;
+        *p++ = ch;
       }
     }
-    Room(1);
-    *p_++ = ')';
+    *p++ = ')';
+    end_ = static_cast<std::size_t>(p - buf_.data());
   }
 
 private:
-  void Room(std::size_t n) {
-    if (static_cast<std::size_t>(buf_ + sizeof buf_ - p_) < n) Flush();
+  // Where `n` more bytes may be written.
+  char* Room(std::size_t n) {
+    if (buf_.size() - end_ < n) buf_.resize(std::max(buf_.size() * 2, end_ + n + 4096));
+    return buf_.data() + end_;
   }
-  void Flush() {
-    b_.append(buf_, p_ - buf_);
-    p_ = buf_;
-  }
-  QByteArray& b_;
-  char buf_[480];
-  char* p_ = buf_;
+  std::string buf_;
+  std::size_t end_ = 0;
 };
 
 class TOut {
@@ -283,8 +283,8 @@ private:
 
 namespace {
 
-void AppendColor(QByteArray& out, const QColor& c, const char* op) {
-  TOut(out) << c.redF() << c.greenF() << c.blueF() << op << "\n";
+void AppendColor(TContent& out, const QColor& c, const char* op) {
+  out << c.redF() << c.greenF() << c.blueF() << op << "\n";
 }
 
 // ---- The bundled fonts as embedded TrueType fonts.
@@ -559,15 +559,9 @@ private:
   // The resources of the page just drawn: only its own fonts and pictures,
   // so that a page taken out of the file alone carries nothing else. The
   // next page starts with no fonts.
-  QByteArray PageResources(const TDisplayList* list) {
+  QByteArray PageResources() {
     std::set<int> images;
-    if (list) {
-      for (const TDrawOp& op : list->Ops()) {
-        if (op.Kind != TOpKind::Image) continue;
-        const auto known = imageKeys_.find(list->ImageOf(op).cacheKey());
-        if (known != imageKeys_.end()) images.insert(known->second);
-      }
-    }
+    images.swap(pageImages_);
     QByteArray d = "<< /ProcSet [/PDF /Text /ImageB /ImageC]";
     if (!pageFonts_.empty()) {
       d.append(" /Font <<");
@@ -677,20 +671,20 @@ private:
     const double w = std::max(0.0, width);
     if (state_.Width != w) {
       state_.Width = w;
-      TOut(content_) << w << "w\n";
+      content_ << w << "w\n";
     }
   }
   void Save() {
-    content_.append("q\n");
+    content_.Raw("q\n");
     saved_ = state_;
   }
   void Restore() {
-    content_.append("Q\n");
+    content_.Raw("Q\n");
     state_ = saved_;
   }
 
   int WritePage(const TDisplayList* list) {
-    content_.truncate(0);  // keeps the buffer: pages are much alike in size
+    content_.Clear();
     state_ = TState{};
     // 72 / resolution has no short decimal form: with three decimals a page
     // at 2350 dpi would grow by 1.2 %. Ten decimals keep every page exact to
@@ -701,9 +695,10 @@ private:
       std::string_view text(buf, static_cast<std::size_t>(res.ptr - buf));
       while (text.back() == '0') text.remove_suffix(1);
       if (text.back() == '.') text.remove_suffix(1);
-      content_.append(text.data(), static_cast<qsizetype>(text.size())).append(' ');
+      content_.Raw(text);
+      content_.Raw(" ");
     }
-    content_.append("cm\n1 J 1 j\n");
+    content_.Raw("cm\n1 J 1 j\n");
     if (list) {
       for (const TDrawOp& op : list->Ops()) {
         switch (op.Kind) {
@@ -717,10 +712,10 @@ private:
     // Page contents are written as they are: deflating them cost more
     // than everything else of a page, for files a few kilobytes a page
     // smaller.
-    Stream(contents, {}, content_, {});
+    Stream(contents, {}, QByteArray::fromRawData(content_.Data(), static_cast<qsizetype>(content_.Size())), {});
     const int page = NewObject();
     Begin(page);
-    QByteArray d = "<< /Type /Page /Parent 2 0 R /Resources " + PageResources(list) + " /MediaBox [0 0 ";
+    QByteArray d = "<< /Type /Page /Parent 2 0 R /Resources " + PageResources() + " /MediaBox [0 0 ";
     TOut(d) << widthPt_ << heightPt_;
     out_.append(d + "] /Contents " + Ref(contents) + " >>\n");
     End();
@@ -746,7 +741,7 @@ private:
   }
 
   void AppendPath(const QPainterPath& path) {
-    TLineOut o(content_);
+    TContent& o = content_;
     for (int i = 0; i < path.elementCount(); ++i) {
       const QPainterPath::Element e = path.elementAt(i);
       if (e.isMoveTo()) {
@@ -763,7 +758,7 @@ private:
 
   void AppendRect(const QRectF& r) {
     const double x = r.x(), y = r.y(), right = r.x() + r.width(), bottom = r.y() + r.height();
-    TLineOut(content_) << x << y << "m\n" << right << y << "l\n" << right << bottom << "l\n" << x << bottom << "l\n"
+    content_ << x << y << "m\n" << right << y << "l\n" << right << bottom << "l\n" << x << bottom << "l\n"
                        << x << y << "l\n";
   }
 
@@ -772,7 +767,7 @@ private:
     constexpr double kKappa = 0.5522847498;  // control points of a quarter circle
     const double x = r.x(), y = r.y(), w = r.width(), h = r.height();
     const double w2 = w / 2, h2 = h / 2, w2k = w2 * kKappa, h2k = h2 * kKappa;
-    TLineOut(content_) << x + w << y + h2 << "m\n"
+    content_ << x + w << y + h2 << "m\n"
                        << x + w << y + h2 + h2k << x + w2 + w2k << y + h << x + w2 << y + h << "c\n"
                        << x + w2 - w2k << y + h << x << y + h2 + h2k << x << y + h2 << "c\n"
                        << x << y + h2 - h2k << x + w2 - w2k << y << x + w2 << y << "c\n"
@@ -786,9 +781,9 @@ private:
     const double step = std::max(2.0, pages_.ResolutionX() / 20.0);
     Save();
     AppendPath(shape);
-    content_.append("W n\n");
+    content_.Raw("W n\n");
     SetStroke(ToQColor(brush.Color), 0);
-    TOut o(content_);
+    TContent& o = content_;
     const bool horizontal = brush.Style == TBrushStyle::Horizontal || brush.Style == TBrushStyle::Cross;
     const bool vertical = brush.Style == TBrushStyle::Vertical || brush.Style == TBrushStyle::Cross;
     const bool forward = brush.Style == TBrushStyle::FDiagonal || brush.Style == TBrushStyle::DiagCross;
@@ -804,7 +799,7 @@ private:
     if (backward)
       for (double d = 0; d <= span; d += step)
         o << r.left() + d - r.height() << r.top() << "m" << r.left() + d << r.bottom() << "l\n";
-    content_.append("S\n");
+    content_.Raw("S\n");
     Restore();
   }
 
@@ -818,7 +813,7 @@ private:
     if (outline) SetStroke(penColor, pen.Width);
     if (!solid && !outline) return;
     AppendPath(shape);
-    content_.append(solid && outline ? "B\n" : (solid ? "f\n" : "S\n"));
+    content_.Raw(solid && outline ? "B\n" : (solid ? "f\n" : "S\n"));
   }
 
   void Shape(const TDrawOp& op) {
@@ -827,7 +822,7 @@ private:
     switch (op.Kind) {
       case TOpKind::Line:
         SetStroke(color, op.Pen.Width);
-        TLineOut(content_) << op.X1 << op.Y1 << "m" << op.X2 << op.Y2 << "l S\n";
+        content_ << op.X1 << op.Y1 << "m" << op.X2 << op.Y2 << "l S\n";
         break;
       case TOpKind::Rect:
       case TOpKind::FillRect:
@@ -855,7 +850,7 @@ private:
         } else {
           AppendRect(box);
         }
-        content_.append(solid && outline ? "B\n" : (solid ? "f\n" : "S\n"));
+        content_.Raw(solid && outline ? "B\n" : (solid ? "f\n" : "S\n"));
         break;
       }
       case TOpKind::Arc: {
@@ -868,7 +863,7 @@ private:
         path.arcTo(box, a1, span);
         SetStroke(color, op.Pen.Width);
         AppendPath(path);
-        content_.append("S\n");
+        content_.Raw("S\n");
         break;
       }
       case TOpKind::Pie: FillAndStroke(PiePath(op), op.Brush, op.Pen, color, true); break;
@@ -895,9 +890,9 @@ private:
     if (f.Spec.Escapement != 0) frame.rotate(-f.Spec.Escapement / 10.0);
     if (op.Brush.Style == TBrushStyle::Solid) {
       Save();
-      TOut(content_) << frame.m11() << frame.m12() << frame.m21() << frame.m22() << frame.dx() << frame.dy() << "cm\n";
+      content_ << frame.m11() << frame.m12() << frame.m21() << frame.m22() << frame.dx() << frame.dy() << "cm\n";
       SetFill(ToQColor(op.Brush.Color));
-      TOut(content_) << 0 << 0 << op.X2 << op.Y2 << "re f\n";
+      content_ << 0 << 0 << op.X2 << op.Y2 << "re f\n";
       Restore();
     }
     if (text.empty()) return;
@@ -906,7 +901,7 @@ private:
     const int font = use.Number;
     const double size = f.Metrics->PixelSize();
     SetFill(ToQColor(f.Spec.Color));
-    TLineOut o(content_);
+    TContent& o = content_;
     o << "BT\n";
     if (state_.Font != font || state_.Size != size) {
       state_.Font = font;
@@ -954,10 +949,11 @@ private:
       }
       imageKeys_.emplace(key, number);
     }
+    pageImages_.insert(number);
     const QRectF box = Box(op);
     char name[16] = "/Im";
     *std::to_chars(name + 3, name + sizeof name - 1, number).ptr = '\0';
-    TLineOut(content_) << "q\n" << box.width() << 0 << 0 << -box.height() << box.left() << box.bottom() << "cm\n" << name
+    content_ << "q\n" << box.width() << 0 << 0 << -box.height() << box.left() << box.bottom() << "cm\n" << name
                        << "Do\nQ\n";
   }
 
@@ -967,10 +963,11 @@ private:
   std::vector<qsizetype> offsets_;
   double widthPt_ = 0, heightPt_ = 0;
   QTransform pageMatrix_;
-  QByteArray content_;
+  TContent content_;
   TState state_, saved_;
   std::vector<TFontUse> fonts_;
   std::set<int> pageFonts_;  // numbers of the fonts the page being written uses
+  std::set<int> pageImages_;  // numbers of the pictures it draws
   std::vector<std::pair<int, int>> imageObjects_;  // (object, number)
   std::map<qint64, int> imageKeys_;
   std::map<int, int> encodedNumbers_;  // TEncodedImage::Id -> number
