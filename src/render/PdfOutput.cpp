@@ -383,24 +383,28 @@ bool Samples(const QImage& rgb, QByteArray& out) {
     for (int y = 0; y < h; ++y, g += w) std::memcpy(g, rgb.constScanLine(y), static_cast<std::size_t>(w));
     return true;
   }
-  for (int y = 0; y < h; ++y) {
+  for (int y = 0; y < h; ++y, g += w) {
     const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+    // A whole line without a branch a pixel (the compiler can do several at
+    // once): red, green and blue agree when each equals the next.
+    QRgb differ = 0;
     for (int x = 0; x < w; ++x) {
       const QRgb p = line[x];
-      if (qRed(p) != qGreen(p) || qGreen(p) != qBlue(p)) {
-        out.resize(static_cast<qsizetype>(w) * h * 3);
-        char* c = out.data();
-        for (int yy = 0; yy < h; ++yy) {
-          const auto* l = reinterpret_cast<const QRgb*>(rgb.constScanLine(yy));
-          for (int xx = 0; xx < w; ++xx) {
-            *c++ = static_cast<char>(qRed(l[xx]));
-            *c++ = static_cast<char>(qGreen(l[xx]));
-            *c++ = static_cast<char>(qBlue(l[xx]));
-          }
+      differ |= (p ^ (p >> 8)) & 0xFFFFu;
+      g[x] = static_cast<char>(qRed(p));
+    }
+    if (differ != 0) {
+      out.resize(static_cast<qsizetype>(w) * h * 3);
+      char* c = out.data();
+      for (int yy = 0; yy < h; ++yy) {
+        const auto* l = reinterpret_cast<const QRgb*>(rgb.constScanLine(yy));
+        for (int xx = 0; xx < w; ++xx) {
+          *c++ = static_cast<char>(qRed(l[xx]));
+          *c++ = static_cast<char>(qGreen(l[xx]));
+          *c++ = static_cast<char>(qBlue(l[xx]));
         }
-        return false;
       }
-      *g++ = static_cast<char>(qRed(p));
+      return false;
     }
   }
   return true;
