@@ -363,7 +363,7 @@ const TFontFile& FontFile(const TEmbeddedFont& font, const std::vector<bool>& ke
   f.Subset = !file.isEmpty();
   if (!f.Subset) file = font.File;
   f.Length = file.size();
-  f.Deflated = deflater.Deflate(file, 6);
+  f.Deflated = deflater.Deflate(file, 1);
   if (recent.size() >= 8) recent.erase(recent.begin());
   recent.push_back(std::move(f));
   return recent.back();
