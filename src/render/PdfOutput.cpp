@@ -330,9 +330,16 @@ const TEmbeddedFont& EmbeddedFont(TBundledFace face, bool bold) {
     font->Glyphs[static_cast<std::size_t>(i)] = glyphs[i];
     font->GlyphCount = std::max(font->GlyphCount, static_cast<int>(glyphs[i]) + 1);
   }
-  const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
-  for (qsizetype i = 0; i < std::min<qsizetype>(advances.size(), 224); ++i)
-    font->Widths[static_cast<std::size_t>(i)] = advances[i].x() * 1000.0 / upem;
+  // Advances in font units straight from the metrics table (what the font
+  // engine would give at a size of one unit a pixel, without loading every
+  // glyph): glyphs past the last entry share its advance.
+  const QByteArray hhea = raw.fontTable("hhea"), hmtx = raw.fontTable("hmtx");
+  const qsizetype metrics = std::min<qsizetype>(static_cast<std::uint16_t>(BigEndian16(hhea, 34)), hmtx.size() / 4);
+  for (qsizetype i = 0; i < std::min<qsizetype>(glyphs.size(), 224); ++i) {
+    const qsizetype entry = std::min<qsizetype>(glyphs[i], metrics - 1);
+    const int advance = entry >= 0 ? static_cast<std::uint16_t>(BigEndian16(hmtx, entry * 4)) : 0;
+    font->Widths[static_cast<std::size_t>(i)] = advance * 1000.0 / upem;
+  }
   const QByteArray head = raw.fontTable("head");
   for (int i = 0; i < 4; ++i) font->BBox[static_cast<std::size_t>(i)] = BigEndian16(head, 36 + 2 * i) * 1000.0 / upem;
   font->Ascent = raw.ascent() * 1000.0 / upem;
