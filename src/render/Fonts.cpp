@@ -44,23 +44,29 @@ std::string Normalised(std::string_view name) {
 
 }  // namespace
 
-void EnsureBundledFonts() {
+void EnsureBundledFont(TBundledFace face, bool bold) {
   // Registered per application object: a process that makes a second
   // QGuiApplication (rare; some tests) starts with a fresh font database.
-  static const QGuiApplication* registeredFor = nullptr;
-  if (registeredFor != nullptr && registeredFor == qGuiApp) return;
+  static std::array<const QGuiApplication*, 6> registeredFor{};
+  const QGuiApplication*& slot = registeredFor[static_cast<std::size_t>(face) * 2 + (bold ? 1 : 0)];
+  if (slot != nullptr && slot == qGuiApp) return;
   if (qGuiApp == nullptr) {
     throw std::logic_error("Fonts and drawing need a QGuiApplication; create one before drawing.");
   }
   InitRenderResources();
-  for (const TFaceFiles& face : kFaces) {
-    for (const char* file : {face.regular, face.bold}) {
-      if (QFontDatabase::addApplicationFont(QString::fromLatin1(file)) < 0) {
-        throw std::runtime_error(std::string("Cannot load the bundled font ") + file);
-      }
-    }
+  const TFaceFiles& files = kFaces[static_cast<std::size_t>(face)];
+  const char* file = bold ? files.bold : files.regular;
+  if (QFontDatabase::addApplicationFont(QString::fromLatin1(file)) < 0) {
+    throw std::runtime_error(std::string("Cannot load the bundled font ") + file);
   }
-  registeredFor = qGuiApp;
+  slot = qGuiApp;
+}
+
+void EnsureBundledFonts() {
+  for (const TBundledFace face : {TBundledFace::Sans, TBundledFace::Mono, TBundledFace::UI}) {
+    EnsureBundledFont(face, false);
+    EnsureBundledFont(face, true);
+  }
 }
 
 TBundledFace FaceForName(std::string_view faceName) {
@@ -81,7 +87,9 @@ int FontPixelSize(int points, int resolution) {
 }
 
 QFont MakeBundledFont(TBundledFace face, int pixelSize, bool bold) {
-  EnsureBundledFonts();
+  // Only this file: a face whose other weight is missing would be drawn
+  // synthetically, but that weight is registered before it is ever asked for.
+  EnsureBundledFont(face, bold);
   QFont font(BundledFamily(face));
   font.setPixelSize(std::clamp(pixelSize, 1, kMaxFontPixels));
   font.setBold(bold);
