@@ -36,6 +36,30 @@ namespace {
 
 // ---- Numbers and strings as PDF writes them.
 
+// The decimal digits of `whole`, written backwards so that they end just
+// before `end`; returns the first. Two digits a step: page coordinates have
+// three or four.
+inline char* FormatWhole(unsigned long long whole, char* end) {
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  char* p = end;
+  while (whole >= 100) {
+    const auto pair = static_cast<std::size_t>(whole % 100) * 2;
+    whole /= 100;
+    *--p = kPairs[pair + 1];
+    *--p = kPairs[pair];
+  }
+  if (whole >= 10) {
+    *--p = kPairs[whole * 2 + 1];
+    *--p = kPairs[whole * 2];
+  } else {
+    *--p = static_cast<char>('0' + whole);
+  }
+  return p;
+}
+
 // A number with at most three decimals, trailing zeros left out, written
 // backwards so that it ends just before `end`; returns its first character.
 char* FormatNumber(double v, char* end) {
@@ -59,23 +83,7 @@ char* FormatNumber(double v, char* end) {
     *--p = static_cast<char>('0' + d1);
     *--p = '.';
   }
-  // Two digits a step: page coordinates have three or four.
-  static constexpr char kPairs[] =
-      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-      "8081828384858687888990919293949596979899";
-  while (whole >= 100) {
-    const auto pair = static_cast<std::size_t>(whole % 100) * 2;
-    whole /= 100;
-    *--p = kPairs[pair + 1];
-    *--p = kPairs[pair];
-  }
-  if (whole >= 10) {
-    *--p = kPairs[whole * 2 + 1];
-    *--p = kPairs[whole * 2];
-  } else {
-    *--p = static_cast<char>('0' + whole);
-  }
+  p = FormatWhole(whole, p);
   if (negative) *--p = '-';  // never "-0": a negative count of thousandths is not zero
   return p;
 }
@@ -108,20 +116,28 @@ public:
     end_ = static_cast<std::size_t>(p - buf_.data());
     return *this;
   }
+  // Numbers are formatted backwards into the middle of a scratch buffer and
+  // copied as a block of fixed size, which needs no call (the bytes after
+  // the number are overwritten or left beyond the end).
   [[gnu::always_inline]] TContent& operator<<(double v) {
-    char* p = Room(32);
-    char tmp[32];
-    char* end = tmp + sizeof tmp;
+    char* p = Room(kBlock + 1);
+    char tmp[2 * kBlock];
+    char* end = tmp + kBlock;
     const char* start = FormatNumber(v, end);
-    std::memcpy(p, start, static_cast<std::size_t>(end - start));
+    std::memcpy(p, start, kBlock);
     p += end - start;
     *p++ = ' ';
     end_ = static_cast<std::size_t>(p - buf_.data());
     return *this;
   }
   [[gnu::always_inline]] TContent& operator<<(int v) {
-    char* p = Room(16);
-    p = std::to_chars(p, p + 12, v).ptr;
+    char* p = Room(kBlock + 1);
+    char tmp[2 * kBlock];
+    char* end = tmp + kBlock;
+    char* start = FormatWhole(v < 0 ? 0ull - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v), end);
+    if (v < 0) *--start = '-';
+    std::memcpy(p, start, kBlock);
+    p += end - start;
     *p++ = ' ';
     end_ = static_cast<std::size_t>(p - buf_.data());
     return *this;
@@ -160,6 +176,7 @@ private:
     if (buf_.size() - end_ < n) buf_.resize(std::max(buf_.size() * 2, end_ + n + 4096));
     return buf_.data() + end_;
   }
+  static constexpr std::size_t kBlock = 24;  // longer than any number written
   std::string buf_;
   std::size_t end_ = 0;
 };
