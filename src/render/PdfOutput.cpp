@@ -486,8 +486,9 @@ QImage Opaque(const QImage& image) {
 
 class TPdfDocumentBuilder {
 public:
-  TPdfDocumentBuilder(TPdfOutput& owner, const TMetaReport& pages) : owner_(owner), pages_(pages) {
-    out_.reserve(64 * 1024);
+  TPdfDocumentBuilder(TPdfOutput& owner, const TMetaReport& pages, qsizetype expected)
+      : owner_(owner), pages_(pages) {
+    out_.reserve(std::max<qsizetype>(64 * 1024, expected));
     offsets_.assign(4, 0);  // 1 catalog, 2 page tree, 3 information
   }
 
@@ -1045,8 +1046,10 @@ QByteArray TPdfOutput::Document(const TMetaReport& pages, const QString& title) 
   ++document_;
   // Pictures not used by this document or the one before are let go.
   std::erase_if(images_, [this](const TEncodedImage& e) { return e.LastUsed < document_ - 1; });
-  TPdfDocumentBuilder builder(*this, pages);
-  return builder.Build(title);
+  TPdfDocumentBuilder builder(*this, pages, lastSize_ + lastSize_ / 8);
+  QByteArray pdf = builder.Build(title);
+  lastSize_ = pdf.size();
+  return pdf;
 }
 
 void TPdfOutput::Write(const TMetaReport& pages, const QString& path, const QString& title) {
