@@ -8,6 +8,10 @@
 #include <string>
 #include <vector>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include "cli/Command.h"
 
 namespace sumcraft::cli {
@@ -79,5 +83,12 @@ int Main(const std::vector<std::string>& args) {
 }  // namespace sumcraft::cli
 
 int main(int argc, char** argv) {
+#if defined(__GLIBC__)
+  // One short run: memory freed is kept for the next allocation instead of
+  // going back to the system, so pages of pictures, page lists and files are
+  // not mapped and faulted in afresh (a sixth of the instructions' time).
+  mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+  mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
+#endif
   return sumcraft::cli::Main(std::vector<std::string>(argv + 1, argv + argc));
 }

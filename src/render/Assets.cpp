@@ -63,7 +63,9 @@ QImage Draw(const AssetEntry& e) {
     throw std::logic_error("the picture \"" + std::string(e.name) +
                            "\" carries text and can only be drawn once a QGuiApplication exists");
   }
-  EnsureBundledFonts();
+  // The lettering is in the sans face, both weights.
+  EnsureBundledFont(TBundledFace::Sans, false);
+  EnsureBundledFont(TBundledFace::Sans, true);
   switch (e.kind) {
     case Kind::Coin: return pictures::DrawCoin(e.coin, e.form, e.width);
     case Kind::Clock: return pictures::DrawClockFace(size, e.centre, e.radius, e.form);

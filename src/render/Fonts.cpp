@@ -1,6 +1,8 @@
 #include "render/Fonts.h"
 
+#include <QFile>
 #include <QFontDatabase>
+#include <QRawFont>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <algorithm>
@@ -42,23 +44,29 @@ std::string Normalised(std::string_view name) {
 
 }  // namespace
 
-void EnsureBundledFonts() {
+void EnsureBundledFont(TBundledFace face, bool bold) {
   // Registered per application object: a process that makes a second
   // QGuiApplication (rare; some tests) starts with a fresh font database.
-  static const QGuiApplication* registeredFor = nullptr;
-  if (registeredFor != nullptr && registeredFor == qGuiApp) return;
+  static std::array<const QGuiApplication*, 6> registeredFor{};
+  const QGuiApplication*& slot = registeredFor[static_cast<std::size_t>(face) * 2 + (bold ? 1 : 0)];
+  if (slot != nullptr && slot == qGuiApp) return;
   if (qGuiApp == nullptr) {
     throw std::logic_error("Fonts and drawing need a QGuiApplication; create one before drawing.");
   }
   InitRenderResources();
-  for (const TFaceFiles& face : kFaces) {
-    for (const char* file : {face.regular, face.bold}) {
-      if (QFontDatabase::addApplicationFont(QString::fromLatin1(file)) < 0) {
-        throw std::runtime_error(std::string("Cannot load the bundled font ") + file);
-      }
-    }
+  const TFaceFiles& files = kFaces[static_cast<std::size_t>(face)];
+  const char* file = bold ? files.bold : files.regular;
+  if (QFontDatabase::addApplicationFont(QString::fromLatin1(file)) < 0) {
+    throw std::runtime_error(std::string("Cannot load the bundled font ") + file);
   }
-  registeredFor = qGuiApp;
+  slot = qGuiApp;
+}
+
+void EnsureBundledFonts() {
+  for (const TBundledFace face : {TBundledFace::Sans, TBundledFace::Mono, TBundledFace::UI}) {
+    EnsureBundledFont(face, false);
+    EnsureBundledFont(face, true);
+  }
 }
 
 TBundledFace FaceForName(std::string_view faceName) {
@@ -79,7 +87,9 @@ int FontPixelSize(int points, int resolution) {
 }
 
 QFont MakeBundledFont(TBundledFace face, int pixelSize, bool bold) {
-  EnsureBundledFonts();
+  // Only this file: a face whose other weight is missing would be drawn
+  // synthetically, but that weight is registered before it is ever asked for.
+  EnsureBundledFont(face, bold);
   QFont font(BundledFamily(face));
   font.setPixelSize(std::clamp(pixelSize, 1, kMaxFontPixels));
   font.setBold(bold);
@@ -90,14 +100,76 @@ QFont MakeBundledFont(TBundledFace face, int pixelSize, bool bold) {
   return font;
 }
 
+namespace {
+
+// A bundled font file's glyphs for the Windows-1252 bytes and their advances
+// in font units, read once per file.
+struct TAdvanceTable {
+  std::array<quint32, 256> Glyphs{};
+  std::array<int, 256> Units{};
+  int UnitsPerEm = 0;
+};
+
+int Unsigned16(const QByteArray& table, qsizetype at) {
+  if (at < 0 || at + 2 > table.size()) return 0;
+  return (static_cast<unsigned char>(table[at]) << 8) | static_cast<unsigned char>(table[at + 1]);
+}
+
+const TAdvanceTable& AdvanceTable(TBundledFace face, bool bold) {
+  static std::array<std::unique_ptr<TAdvanceTable>, 6> tables;
+  std::unique_ptr<TAdvanceTable>& slot = tables[static_cast<std::size_t>(face) * 2 + (bold ? 1 : 0)];
+  if (slot) return *slot;
+  slot = std::make_unique<TAdvanceTable>();
+  const TFaceFiles& files = kFaces[static_cast<std::size_t>(face)];
+  QFile file(QString::fromLatin1(bold ? files.bold : files.regular));
+  if (!file.open(QIODevice::ReadOnly)) return *slot;  // no table: every byte is measured
+  const QRawFont raw(file.readAll(), 12, QFont::PreferNoHinting);
+  if (!raw.isValid()) return *slot;
+  QString codes;
+  for (int b = 0; b < 256; ++b) codes.append(QChar(Cp1252ToUnicode(static_cast<unsigned char>(b))));
+  const QList<quint32> glyphs = raw.glyphIndexesForString(codes);
+  const QByteArray hhea = raw.fontTable("hhea"), hmtx = raw.fontTable("hmtx");
+  const int metrics = std::min<int>(Unsigned16(hhea, 34), static_cast<int>(hmtx.size() / 4));
+  if (glyphs.size() != 256 || metrics <= 0) return *slot;
+  for (std::size_t b = 0; b < 256; ++b) {
+    slot->Glyphs[b] = glyphs[static_cast<qsizetype>(b)];
+    slot->Units[b] = Unsigned16(hmtx, std::min<qsizetype>(glyphs[static_cast<qsizetype>(b)], metrics - 1) * 4);
+  }
+  slot->UnitsPerEm = raw.unitsPerEm();
+  return *slot;
+}
+
+// The advance FreeType gives a glyph of `units` at `pixels` without hinting
+// (its linear advance, which is what the text engine reports then), in
+// pixels: the scale and the product rounded in 16.16 fixed point as it does,
+// then cut to 1/64 of a pixel.
+double LinearAdvance(int units, int pixels, int unitsPerEm) {
+  const std::int64_t scale = ((static_cast<std::int64_t>(pixels) * 64 << 16) + unitsPerEm / 2) / unitsPerEm;
+  const std::int64_t advance = (static_cast<std::int64_t>(units) * scale + 32) / 64;
+  return static_cast<double>(advance >> 10) / 64.0;
+}
+
+}  // namespace
+
 TFontMetrics::TFontMetrics(TBundledFace face, int pixelSize, bool bold)
     : font_(MakeBundledFont(face, pixelSize, bold)), face_(face), pixelSize_(font_.pixelSize()), bold_(bold) {
   const QFontMetricsF fm(font_);
   ascent_ = fm.ascent();
   descent_ = fm.descent();
   height_ = Nearest(ascent_ + descent_);
-  for (int b = 0; b < 256; ++b) {
-    advances_[static_cast<std::size_t>(b)] = fm.horizontalAdvance(QChar(Cp1252ToUnicode(static_cast<unsigned char>(b))));
+  // Asking the text engine byte by byte loads every glyph (a few million
+  // instructions a size); the font's own table gives the same advances
+  // when the engine is the one expected, which one letter confirms. Bytes
+  // the font has no glyph for are still asked: the engine may borrow them.
+  const TAdvanceTable& table = AdvanceTable(face, bold);
+  const auto letter = static_cast<unsigned char>('H');
+  const bool fromTable = table.UnitsPerEm > 0 && table.Glyphs[letter] != 0 &&
+                         LinearAdvance(table.Units[letter], pixelSize_, table.UnitsPerEm) ==
+                             fm.horizontalAdvance(QChar(Cp1252ToUnicode(letter)));
+  for (std::size_t b = 0; b < 256; ++b) {
+    advances_[b] = fromTable && table.Glyphs[b] != 0
+                       ? LinearAdvance(table.Units[b], pixelSize_, table.UnitsPerEm)
+                       : fm.horizontalAdvance(QChar(Cp1252ToUnicode(static_cast<unsigned char>(b))));
   }
 }
 

@@ -25,6 +25,9 @@ enum class TBundledFace : unsigned char { Sans, Mono, UI };
 // std::logic_error without a QGuiApplication and std::runtime_error when a
 // font cannot be loaded.
 void EnsureBundledFonts();
+// The same for the one file of a face and weight (each file costs about a
+// million instructions to register; a sheet often needs two of the six).
+void EnsureBundledFont(TBundledFace face, bool bold);
 
 // "Arial" -> Sans, "Courier New" -> Mono, "Tahoma" -> UI (case-insensitive,
 // blanks around the name ignored); the bundled family names map to

@@ -1,6 +1,5 @@
 #include "render/PdfOutput.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QHash>
 #include <QPainterPath>
@@ -9,6 +8,7 @@
 #include <QTransform>
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -36,33 +36,55 @@ namespace {
 
 // ---- Numbers and strings as PDF writes them.
 
+// The decimal digits of `whole`, written backwards so that they end just
+// before `end`; returns the first. Two digits a step: page coordinates have
+// three or four.
+inline char* FormatWhole(unsigned long long whole, char* end) {
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  char* p = end;
+  while (whole >= 100) {
+    const auto pair = static_cast<std::size_t>(whole % 100) * 2;
+    whole /= 100;
+    *--p = kPairs[pair + 1];
+    *--p = kPairs[pair];
+  }
+  if (whole >= 10) {
+    *--p = kPairs[whole * 2 + 1];
+    *--p = kPairs[whole * 2];
+  } else {
+    *--p = static_cast<char>('0' + whole);
+  }
+  return p;
+}
+
 // A number with at most three decimals, trailing zeros left out, written
 // backwards so that it ends just before `end`; returns its first character.
 char* FormatNumber(double v, char* end) {
-  if (!std::isfinite(v) || std::abs(v) > 1e12) v = 0;
-  long long thousandths = std::llround(v * 1000.0);
+  if (!(std::abs(v) <= 1e12)) v = 0;  // also NaN
+  // Rounded half away from zero, as llround does, without its library call:
+  // the part cut off is exact below 2^53.
+  const double scaled = v * 1000.0;
+  long long thousandths = static_cast<long long>(scaled);
+  const double rest = scaled - static_cast<double>(thousandths);
+  if (rest >= 0.5) ++thousandths;
+  else if (rest <= -0.5) --thousandths;
   char* p = end;
   const bool negative = thousandths < 0;
-  if (negative) thousandths = -thousandths;
-  int fraction = static_cast<int>(thousandths % 1000);
-  long long whole = thousandths / 1000;
+  const auto magnitude = static_cast<unsigned long long>(negative ? -thousandths : thousandths);
+  const auto fraction = static_cast<unsigned>(magnitude % 1000);
+  unsigned long long whole = magnitude / 1000;
   if (fraction != 0) {
-    int digits = 3;
-    while (fraction % 10 == 0) {
-      fraction /= 10;
-      --digits;
-    }
-    for (int i = 0; i < digits; ++i) {
-      *--p = static_cast<char>('0' + fraction % 10);
-      fraction /= 10;
-    }
+    const unsigned d1 = fraction / 100, d2 = fraction / 10 % 10, d3 = fraction % 10;
+    if (d3 != 0) *--p = static_cast<char>('0' + d3);
+    if (d3 != 0 || d2 != 0) *--p = static_cast<char>('0' + d2);
+    *--p = static_cast<char>('0' + d1);
     *--p = '.';
   }
-  do {
-    *--p = static_cast<char>('0' + whole % 10);
-    whole /= 10;
-  } while (whole != 0);
-  if (negative && (p[0] != '0' || p + 1 != end)) *--p = '-';
+  p = FormatWhole(whole, p);
+  if (negative) *--p = '-';  // never "-0": a negative count of thousandths is not zero
   return p;
 }
 
@@ -73,57 +95,90 @@ void AppendNumber(QByteArray& out, double v) {
   out.append(p, end - p);
 }
 
-// Operators and numbers of page content gathered on the stack and appended
-// in pieces of a few hundred bytes: appending to a QByteArray costs more per
-// call than formatting a number. Appends when full and when it goes away,
-// so nothing may be appended to the same array directly while one lives.
-class TLineOut {
+// A page's content: operators and numbers written straight into one buffer
+// that is kept from page to page (appending to a QByteArray costs more per
+// call than formatting a number). Grows, never shrinks. Its writers are
+// forced inline: a page makes a few hundred thousand calls, and inlined the
+// length of an operator is known while compiling.
+class TContent {
 public:
-  explicit TLineOut(QByteArray& bytes) : b_(bytes) {}
-  TLineOut(const TLineOut&) = delete;
-  TLineOut& operator=(const TLineOut&) = delete;
-  ~TLineOut() { Flush(); }
+  void Clear() { end_ = 0; }
+  const char* Data() const { return buf_.data(); }
+  std::size_t Size() const { return end_; }
+
   // An operator; a blank follows unless it ends in a blank or a line break.
-  TLineOut& operator<<(const char* s) {
+  [[gnu::always_inline]] TContent& operator<<(const char* s) {
     const std::size_t n = std::strlen(s);
-    Room(n + 1);
-    if (n + 1 > sizeof buf_) {
-      b_.append(s).append(' ');
-      return *this;
-    }
-    std::memcpy(p_, s, n);
-    p_ += n;
-    if (n > 0 && s[n - 1] != ' ' && s[n - 1] != '\n') *p_++ = ' ';
+    char* p = Room(n + 1);
+    std::memcpy(p, s, n);
+    p += n;
+    if (n > 0 && s[n - 1] != ' ' && s[n - 1] != '\n') *p++ = ' ';
+    end_ = static_cast<std::size_t>(p - buf_.data());
     return *this;
   }
-  TLineOut& operator<<(double v) {
-    Room(32);
-    char tmp[32];
-    char* end = tmp + sizeof tmp;
+  // Numbers are formatted backwards into the middle of a scratch buffer and
+  // copied as a block of fixed size, which needs no call (the bytes after
+  // the number are overwritten or left beyond the end).
+  [[gnu::always_inline]] TContent& operator<<(double v) {
+    char* p = Room(kBlock + 1);
+    char tmp[2 * kBlock];
+    char* end = tmp + kBlock;
     const char* start = FormatNumber(v, end);
-    std::memcpy(p_, start, static_cast<std::size_t>(end - start));
-    p_ += end - start;
-    *p_++ = ' ';
+    std::memcpy(p, start, kBlock);
+    p += end - start;
+    *p++ = ' ';
+    end_ = static_cast<std::size_t>(p - buf_.data());
     return *this;
   }
-  TLineOut& operator<<(int v) {
-    Room(16);
-    p_ = std::to_chars(p_, p_ + 12, v).ptr;
-    *p_++ = ' ';
+  [[gnu::always_inline]] TContent& operator<<(int v) {
+    char* p = Room(kBlock + 1);
+    char tmp[2 * kBlock];
+    char* end = tmp + kBlock;
+    char* start = FormatWhole(v < 0 ? 0ull - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v), end);
+    if (v < 0) *--start = '-';
+    std::memcpy(p, start, kBlock);
+    p += end - start;
+    *p++ = ' ';
+    end_ = static_cast<std::size_t>(p - buf_.data());
     return *this;
+  }
+  // Bytes as they are.
+  void Raw(std::string_view bytes) {
+    char* p = Room(bytes.size());
+    std::memcpy(p, bytes.data(), bytes.size());
+    end_ += bytes.size();
+  }
+  // A literal string of Windows-1252 bytes, without a blank after it.
+  void Literal(std::string_view bytes) {
+    char* p = Room(4 * bytes.size() + 2);
+    *p++ = '(';
+    for (const char ch : bytes) {
+      const auto c = static_cast<unsigned char>(ch);
+      if (c == '(' || c == ')' || c == '\\') {
+        *p++ = '\\';
+        *p++ = ch;
+      } else if (c < 32 || c == 127) {
+        *p++ = '\\';
+        *p++ = static_cast<char>('0' + (c >> 6));
+        *p++ = static_cast<char>('0' + ((c >> 3) & 7));
+        *p++ = static_cast<char>('0' + (c & 7));
+      } else {
+        *p++ = ch;
+      }
+    }
+    *p++ = ')';
+    end_ = static_cast<std::size_t>(p - buf_.data());
   }
 
 private:
-  void Room(std::size_t n) {
-    if (static_cast<std::size_t>(buf_ + sizeof buf_ - p_) < n) Flush();
+  // Where `n` more bytes may be written.
+  [[gnu::always_inline]] char* Room(std::size_t n) {
+    if (buf_.size() - end_ < n) buf_.resize(std::max(buf_.size() * 2, end_ + n + 4096));
+    return buf_.data() + end_;
   }
-  void Flush() {
-    b_.append(buf_, p_ - buf_);
-    p_ = buf_;
-  }
-  QByteArray& b_;
-  char buf_[480];
-  char* p_ = buf_;
+  static constexpr std::size_t kBlock = 24;  // longer than any number written
+  std::string buf_;
+  std::size_t end_ = 0;
 };
 
 class TOut {
@@ -159,22 +214,42 @@ private:
   QByteArray& b_;
 };
 
-// A literal string of Windows-1252 bytes.
-void AppendLiteral(QByteArray& out, std::string_view bytes) {
-  out.append('(');
-  for (const char ch : bytes) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (c == '(' || c == ')' || c == '\\') {
-      out.append('\\').append(ch);
-    } else if (c < 32 || c == 127) {
-      char esc[5] = {'\\', static_cast<char>('0' + (c >> 6)), static_cast<char>('0' + ((c >> 3) & 7)),
-                     static_cast<char>('0' + (c & 7)), 0};
-      out.append(esc);
-    } else {
-      out.append(ch);
-    }
+// Sixteen bytes in capital hex that follow from every byte of `data`: two
+// multiply-and-rotate hashes over eight bytes at a time. A cryptographic hash
+// of a whole file of pictures cost more than writing its pages.
+QByteArray ContentId(const QByteArray& data) {
+  const auto* p = reinterpret_cast<const unsigned char*>(data.constData());
+  const std::size_t n = static_cast<std::size_t>(data.size());
+  std::uint64_t a = 0x9E3779B97F4A7C15ull ^ n, b = 0xC2B2AE3D27D4EB4Full + n;
+  auto mix = [&](std::uint64_t w) {
+    a = std::rotl((a ^ w) * 0x87C37B91114253D5ull, 31);
+    b = std::rotl((b + w) * 0x4CF5AD432745937Full, 27) ^ a;
+  };
+  std::size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    std::uint64_t w;
+    std::memcpy(&w, p + i, 8);
+    mix(w);
   }
-  out.append(')');
+  std::uint64_t last = 0;
+  for (std::size_t k = 0; i + k < n; ++k) last |= static_cast<std::uint64_t>(p[i + k]) << (8 * k);
+  mix(last);
+  auto finish = [](std::uint64_t h) {
+    h ^= h >> 33;
+    h *= 0xFF51AFD7ED558CCDull;
+    h ^= h >> 33;
+    h *= 0xC4CEB9FE1A85EC53ull;
+    return h ^ (h >> 33);
+  };
+  const std::uint64_t words[2] = {finish(a + b), finish(a ^ std::rotl(b, 17))};
+  QByteArray out(32, Qt::Uninitialized);
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  for (int k = 0; k < 16; ++k) {
+    const auto byte = static_cast<unsigned>(words[k / 8] >> (8 * (7 - k % 8))) & 0xFFu;
+    out[2 * k] = kHex[byte >> 4];
+    out[2 * k + 1] = kHex[byte & 15];
+  }
+  return out;
 }
 
 // A text string for the document information: UTF-16BE with its mark.
@@ -227,8 +302,8 @@ private:
 
 namespace {
 
-void AppendColor(QByteArray& out, const QColor& c, const char* op) {
-  TOut(out) << c.redF() << c.greenF() << c.blueF() << op << "\n";
+void AppendColor(TContent& out, const QColor& c, const char* op) {
+  out << c.redF() << c.greenF() << c.blueF() << op << "\n";
 }
 
 // ---- The bundled fonts as embedded TrueType fonts.
@@ -272,9 +347,16 @@ const TEmbeddedFont& EmbeddedFont(TBundledFace face, bool bold) {
     font->Glyphs[static_cast<std::size_t>(i)] = glyphs[i];
     font->GlyphCount = std::max(font->GlyphCount, static_cast<int>(glyphs[i]) + 1);
   }
-  const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
-  for (qsizetype i = 0; i < std::min<qsizetype>(advances.size(), 224); ++i)
-    font->Widths[static_cast<std::size_t>(i)] = advances[i].x() * 1000.0 / upem;
+  // Advances in font units straight from the metrics table (what the font
+  // engine would give at a size of one unit a pixel, without loading every
+  // glyph): glyphs past the last entry share its advance.
+  const QByteArray hhea = raw.fontTable("hhea"), hmtx = raw.fontTable("hmtx");
+  const qsizetype metrics = std::min<qsizetype>(static_cast<std::uint16_t>(BigEndian16(hhea, 34)), hmtx.size() / 4);
+  for (qsizetype i = 0; i < std::min<qsizetype>(glyphs.size(), 224); ++i) {
+    const qsizetype entry = std::min<qsizetype>(glyphs[i], metrics - 1);
+    const int advance = entry >= 0 ? static_cast<std::uint16_t>(BigEndian16(hmtx, entry * 4)) : 0;
+    font->Widths[static_cast<std::size_t>(i)] = advance * 1000.0 / upem;
+  }
   const QByteArray head = raw.fontTable("head");
   for (int i = 0; i < 4; ++i) font->BBox[static_cast<std::size_t>(i)] = BigEndian16(head, 36 + 2 * i) * 1000.0 / upem;
   font->Ascent = raw.ascent() * 1000.0 / upem;
@@ -307,7 +389,7 @@ const TFontFile& FontFile(const TEmbeddedFont& font, const std::vector<bool>& ke
   f.Subset = !file.isEmpty();
   if (!f.Subset) file = font.File;
   f.Length = file.size();
-  f.Deflated = deflater.Deflate(file, 6);
+  f.Deflated = deflater.Deflate(file, 1);
   if (recent.size() >= 8) recent.erase(recent.begin());
   recent.push_back(std::move(f));
   return recent.back();
@@ -327,24 +409,28 @@ bool Samples(const QImage& rgb, QByteArray& out) {
     for (int y = 0; y < h; ++y, g += w) std::memcpy(g, rgb.constScanLine(y), static_cast<std::size_t>(w));
     return true;
   }
-  for (int y = 0; y < h; ++y) {
+  for (int y = 0; y < h; ++y, g += w) {
     const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+    // A whole line without a branch a pixel (the compiler can do several at
+    // once): red, green and blue agree when each equals the next.
+    QRgb differ = 0;
     for (int x = 0; x < w; ++x) {
       const QRgb p = line[x];
-      if (qRed(p) != qGreen(p) || qGreen(p) != qBlue(p)) {
-        out.resize(static_cast<qsizetype>(w) * h * 3);
-        char* c = out.data();
-        for (int yy = 0; yy < h; ++yy) {
-          const auto* l = reinterpret_cast<const QRgb*>(rgb.constScanLine(yy));
-          for (int xx = 0; xx < w; ++xx) {
-            *c++ = static_cast<char>(qRed(l[xx]));
-            *c++ = static_cast<char>(qGreen(l[xx]));
-            *c++ = static_cast<char>(qBlue(l[xx]));
-          }
+      differ |= (p ^ (p >> 8)) & 0xFFFFu;
+      g[x] = static_cast<char>(qRed(p));
+    }
+    if (differ != 0) {
+      out.resize(static_cast<qsizetype>(w) * h * 3);
+      char* c = out.data();
+      for (int yy = 0; yy < h; ++yy) {
+        const auto* l = reinterpret_cast<const QRgb*>(rgb.constScanLine(yy));
+        for (int xx = 0; xx < w; ++xx) {
+          *c++ = static_cast<char>(qRed(l[xx]));
+          *c++ = static_cast<char>(qGreen(l[xx]));
+          *c++ = static_cast<char>(qBlue(l[xx]));
         }
-        return false;
       }
-      *g++ = static_cast<char>(qRed(p));
+      return false;
     }
   }
   return true;
@@ -400,8 +486,9 @@ QImage Opaque(const QImage& image) {
 
 class TPdfDocumentBuilder {
 public:
-  TPdfDocumentBuilder(TPdfOutput& owner, const TMetaReport& pages) : owner_(owner), pages_(pages) {
-    out_.reserve(64 * 1024);
+  TPdfDocumentBuilder(TPdfOutput& owner, const TMetaReport& pages, qsizetype expected)
+      : owner_(owner), pages_(pages) {
+    out_.reserve(std::max<qsizetype>(64 * 1024, expected));
     offsets_.assign(4, 0);  // 1 catalog, 2 page tree, 3 information
   }
 
@@ -446,7 +533,7 @@ public:
 
     // The file's identifier comes from its content, so the same pages give
     // the same bytes and different documents different identifiers.
-    const QByteArray id = QCryptographicHash::hash(out_, QCryptographicHash::Md5).toHex().toUpper();
+    const QByteArray id = ContentId(out_);
     const qsizetype xref = out_.size();
     out_.append("xref\n0 " + QByteArray::number(offsets_.size()) + "\n0000000000 65535 f \n");
     for (std::size_t i = 1; i < offsets_.size(); ++i)
@@ -503,15 +590,9 @@ private:
   // The resources of the page just drawn: only its own fonts and pictures,
   // so that a page taken out of the file alone carries nothing else. The
   // next page starts with no fonts.
-  QByteArray PageResources(const TDisplayList* list) {
+  QByteArray PageResources() {
     std::set<int> images;
-    if (list) {
-      for (const TDrawOp& op : list->Ops()) {
-        if (op.Kind != TOpKind::Image) continue;
-        const auto known = imageKeys_.find(list->ImageOf(op).cacheKey());
-        if (known != imageKeys_.end()) images.insert(known->second);
-      }
-    }
+    images.swap(pageImages_);
     QByteArray d = "<< /ProcSet [/PDF /Text /ImageB /ImageC]";
     if (!pageFonts_.empty()) {
       d.append(" /Font <<");
@@ -621,20 +702,20 @@ private:
     const double w = std::max(0.0, width);
     if (state_.Width != w) {
       state_.Width = w;
-      TOut(content_) << w << "w\n";
+      content_ << w << "w\n";
     }
   }
   void Save() {
-    content_.append("q\n");
+    content_.Raw("q\n");
     saved_ = state_;
   }
   void Restore() {
-    content_.append("Q\n");
+    content_.Raw("Q\n");
     state_ = saved_;
   }
 
   int WritePage(const TDisplayList* list) {
-    content_.truncate(0);  // keeps the buffer: pages are much alike in size
+    content_.Clear();
     state_ = TState{};
     // 72 / resolution has no short decimal form: with three decimals a page
     // at 2350 dpi would grow by 1.2 %. Ten decimals keep every page exact to
@@ -645,9 +726,10 @@ private:
       std::string_view text(buf, static_cast<std::size_t>(res.ptr - buf));
       while (text.back() == '0') text.remove_suffix(1);
       if (text.back() == '.') text.remove_suffix(1);
-      content_.append(text.data(), static_cast<qsizetype>(text.size())).append(' ');
+      content_.Raw(text);
+      content_.Raw(" ");
     }
-    content_.append("cm\n1 J 1 j\n");
+    content_.Raw("cm\n1 J 1 j\n");
     if (list) {
       for (const TDrawOp& op : list->Ops()) {
         switch (op.Kind) {
@@ -661,10 +743,10 @@ private:
     // Page contents are written as they are: deflating them cost more
     // than everything else of a page, for files a few kilobytes a page
     // smaller.
-    Stream(contents, {}, content_, {});
+    Stream(contents, {}, QByteArray::fromRawData(content_.Data(), static_cast<qsizetype>(content_.Size())), {});
     const int page = NewObject();
     Begin(page);
-    QByteArray d = "<< /Type /Page /Parent 2 0 R /Resources " + PageResources(list) + " /MediaBox [0 0 ";
+    QByteArray d = "<< /Type /Page /Parent 2 0 R /Resources " + PageResources() + " /MediaBox [0 0 ";
     TOut(d) << widthPt_ << heightPt_;
     out_.append(d + "] /Contents " + Ref(contents) + " >>\n");
     End();
@@ -690,7 +772,7 @@ private:
   }
 
   void AppendPath(const QPainterPath& path) {
-    TLineOut o(content_);
+    TContent& o = content_;
     for (int i = 0; i < path.elementCount(); ++i) {
       const QPainterPath::Element e = path.elementAt(i);
       if (e.isMoveTo()) {
@@ -705,6 +787,24 @@ private:
     }
   }
 
+  void AppendRect(const QRectF& r) {
+    const double x = r.x(), y = r.y(), right = r.x() + r.width(), bottom = r.y() + r.height();
+    content_ << x << y << "m\n" << right << y << "l\n" << right << bottom << "l\n" << x << bottom << "l\n"
+                       << x << y << "l\n";
+  }
+
+  // Four quarter curves from the right end, clockwise in the downward page.
+  void AppendEllipse(const QRectF& r) {
+    constexpr double kKappa = 0.5522847498;  // control points of a quarter circle
+    const double x = r.x(), y = r.y(), w = r.width(), h = r.height();
+    const double w2 = w / 2, h2 = h / 2, w2k = w2 * kKappa, h2k = h2 * kKappa;
+    content_ << x + w << y + h2 << "m\n"
+                       << x + w << y + h2 + h2k << x + w2 + w2k << y + h << x + w2 << y + h << "c\n"
+                       << x + w2 - w2k << y + h << x << y + h2 + h2k << x << y + h2 << "c\n"
+                       << x << y + h2 - h2k << x + w2 - w2k << y << x + w2 << y << "c\n"
+                       << x + w2 + w2k << y << x + w << y + h2 - h2k << x + w << y + h2 << "c\n";
+  }
+
   // Hatched brushes: the shape's path clips parallel lines a twentieth of an
   // inch apart.
   void Hatch(const QPainterPath& shape, const TBrushSpec& brush) {
@@ -712,9 +812,9 @@ private:
     const double step = std::max(2.0, pages_.ResolutionX() / 20.0);
     Save();
     AppendPath(shape);
-    content_.append("W n\n");
+    content_.Raw("W n\n");
     SetStroke(ToQColor(brush.Color), 0);
-    TOut o(content_);
+    TContent& o = content_;
     const bool horizontal = brush.Style == TBrushStyle::Horizontal || brush.Style == TBrushStyle::Cross;
     const bool vertical = brush.Style == TBrushStyle::Vertical || brush.Style == TBrushStyle::Cross;
     const bool forward = brush.Style == TBrushStyle::FDiagonal || brush.Style == TBrushStyle::DiagCross;
@@ -730,7 +830,7 @@ private:
     if (backward)
       for (double d = 0; d <= span; d += step)
         o << r.left() + d - r.height() << r.top() << "m" << r.left() + d << r.bottom() << "l\n";
-    content_.append("S\n");
+    content_.Raw("S\n");
     Restore();
   }
 
@@ -744,7 +844,7 @@ private:
     if (outline) SetStroke(penColor, pen.Width);
     if (!solid && !outline) return;
     AppendPath(shape);
-    content_.append(solid && outline ? "B\n" : (solid ? "f\n" : "S\n"));
+    content_.Raw(solid && outline ? "B\n" : (solid ? "f\n" : "S\n"));
   }
 
   void Shape(const TDrawOp& op) {
@@ -753,24 +853,35 @@ private:
     switch (op.Kind) {
       case TOpKind::Line:
         SetStroke(color, op.Pen.Width);
-        TLineOut(content_) << op.X1 << op.Y1 << "m" << op.X2 << op.Y2 << "l S\n";
+        content_ << op.X1 << op.Y1 << "m" << op.X2 << op.Y2 << "l S\n";
         break;
-      case TOpKind::Rect: {
-        QPainterPath path;
-        path.addRect(Box(op));
-        FillAndStroke(path, op.Brush, op.Pen, color, true);
-        break;
-      }
-      case TOpKind::FillRect: {
-        QPainterPath path;
-        path.addRect(Box(op));
-        FillAndStroke(path, op.Brush, op.Pen, color, false);
-        break;
-      }
+      case TOpKind::Rect:
+      case TOpKind::FillRect:
       case TOpKind::Ellipse: {
-        QPainterPath path;
-        path.addEllipse(Box(op));
-        FillAndStroke(path, op.Brush, op.Pen, color, true);
+        const QRectF box = Box(op);
+        const bool outline = op.Kind != TOpKind::FillRect;
+        const bool solid = op.Brush.Style == TBrushStyle::Solid;
+        if (!solid && op.Brush.Style != TBrushStyle::Clear) {
+          // Hatching clips to the shape: the general way.
+          QPainterPath path;
+          if (op.Kind == TOpKind::Ellipse) {
+            path.addEllipse(box);
+          } else {
+            path.addRect(box);
+          }
+          FillAndStroke(path, op.Brush, op.Pen, color, outline);
+          break;
+        }
+        // The same points a painter path would hold, written straight away.
+        if (solid) SetFill(ToQColor(op.Brush.Color));
+        if (outline) SetStroke(color, op.Pen.Width);
+        if (!solid && !outline) break;
+        if (op.Kind == TOpKind::Ellipse) {
+          AppendEllipse(box);
+        } else {
+          AppendRect(box);
+        }
+        content_.Raw(solid && outline ? "B\n" : (solid ? "f\n" : "S\n"));
         break;
       }
       case TOpKind::Arc: {
@@ -783,7 +894,7 @@ private:
         path.arcTo(box, a1, span);
         SetStroke(color, op.Pen.Width);
         AppendPath(path);
-        content_.append("S\n");
+        content_.Raw("S\n");
         break;
       }
       case TOpKind::Pie: FillAndStroke(PiePath(op), op.Brush, op.Pen, color, true); break;
@@ -810,9 +921,9 @@ private:
     if (f.Spec.Escapement != 0) frame.rotate(-f.Spec.Escapement / 10.0);
     if (op.Brush.Style == TBrushStyle::Solid) {
       Save();
-      TOut(content_) << frame.m11() << frame.m12() << frame.m21() << frame.m22() << frame.dx() << frame.dy() << "cm\n";
+      content_ << frame.m11() << frame.m12() << frame.m21() << frame.m22() << frame.dx() << frame.dy() << "cm\n";
       SetFill(ToQColor(op.Brush.Color));
-      TOut(content_) << 0 << 0 << op.X2 << op.Y2 << "re f\n";
+      content_ << 0 << 0 << op.X2 << op.Y2 << "re f\n";
       Restore();
     }
     if (text.empty()) return;
@@ -821,22 +932,24 @@ private:
     const int font = use.Number;
     const double size = f.Metrics->PixelSize();
     SetFill(ToQColor(f.Spec.Color));
-    // Glyphs stand upright in the downward page: flip them about the baseline.
-    const QTransform tm = QTransform(1, 0, 0, -1, 0, f.Metrics->Ascent()) * frame;
-    content_.append("BT\n");
+    TContent& o = content_;
+    o << "BT\n";
     if (state_.Font != font || state_.Size != size) {
       state_.Font = font;
       state_.Size = size;
-      content_.append("/F" + QByteArray::number(font) + " ");
-      TOut(content_) << size << "Tf\n";
+      char name[16] = "/F";
+      *std::to_chars(name + 2, name + sizeof name - 1, font).ptr = '\0';
+      o << name << size << "Tf\n";
     }
+    // Glyphs stand upright in the downward page: flip them about the baseline.
     if (f.Spec.Escapement == 0) {
-      TLineOut(content_) << "1 0 0 -1" << op.X1 << op.Y1 + f.Metrics->Ascent() << "Tm\n";
+      o << "1 0 0 -1" << op.X1 << op.Y1 + f.Metrics->Ascent() << "Tm\n";
     } else {
-      TOut(content_) << tm.m11() << tm.m12() << tm.m21() << tm.m22() << tm.dx() << tm.dy() << "Tm\n";
+      const QTransform tm = QTransform(1, 0, 0, -1, 0, f.Metrics->Ascent()) * frame;
+      o << tm.m11() << tm.m12() << tm.m21() << tm.m22() << tm.dx() << tm.dy() << "Tm\n";
     }
-    AppendLiteral(content_, text);
-    content_.append(" Tj\nET\n");
+    o.Literal(text);
+    o << " Tj\nET\n";
   }
 
   void Image(const TDisplayList& list, const TDrawOp& op) {
@@ -867,10 +980,11 @@ private:
       }
       imageKeys_.emplace(key, number);
     }
+    pageImages_.insert(number);
     const QRectF box = Box(op);
     char name[16] = "/Im";
     *std::to_chars(name + 3, name + sizeof name - 1, number).ptr = '\0';
-    TLineOut(content_) << "q\n" << box.width() << 0 << 0 << -box.height() << box.left() << box.bottom() << "cm\n" << name
+    content_ << "q\n" << box.width() << 0 << 0 << -box.height() << box.left() << box.bottom() << "cm\n" << name
                        << "Do\nQ\n";
   }
 
@@ -880,10 +994,11 @@ private:
   std::vector<qsizetype> offsets_;
   double widthPt_ = 0, heightPt_ = 0;
   QTransform pageMatrix_;
-  QByteArray content_;
+  TContent content_;
   TState state_, saved_;
   std::vector<TFontUse> fonts_;
   std::set<int> pageFonts_;  // numbers of the fonts the page being written uses
+  std::set<int> pageImages_;  // numbers of the pictures it draws
   std::vector<std::pair<int, int>> imageObjects_;  // (object, number)
   std::map<qint64, int> imageKeys_;
   std::map<int, int> encodedNumbers_;  // TEncodedImage::Id -> number
@@ -931,8 +1046,10 @@ QByteArray TPdfOutput::Document(const TMetaReport& pages, const QString& title) 
   ++document_;
   // Pictures not used by this document or the one before are let go.
   std::erase_if(images_, [this](const TEncodedImage& e) { return e.LastUsed < document_ - 1; });
-  TPdfDocumentBuilder builder(*this, pages);
-  return builder.Build(title);
+  TPdfDocumentBuilder builder(*this, pages, lastSize_ + lastSize_ / 8);
+  QByteArray pdf = builder.Build(title);
+  lastSize_ = pdf.size();
+  return pdf;
 }
 
 void TPdfOutput::Write(const TMetaReport& pages, const QString& path, const QString& title) {

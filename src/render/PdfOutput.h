@@ -69,6 +69,7 @@ private:
   std::unique_ptr<TDeflater> deflater_;
   int document_ = 0;
   int lastId_ = 0;
+  qsizetype lastSize_ = 0;  // of the document before: the next one is much alike
 };
 
 }  // namespace sumcraft

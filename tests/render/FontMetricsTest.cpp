@@ -64,6 +64,24 @@ TEST(Fonts, WidthsAreTheDesignAdvancesOfTheBundledFile) {
   EXPECT_EQ(m.Width("H"), Nearest(83 * 1479.0 / 2048.0));
 }
 
+// Advances are computed from the font's tables, not asked of the text
+// engine glyph by glyph: they must be the engine's exactly, every byte.
+TEST(Fonts, AdvancesAreTheTextEnginesExactly) {
+  for (const TBundledFace face : {TBundledFace::Sans, TBundledFace::Mono, TBundledFace::UI}) {
+    for (const bool bold : {false, true}) {
+      for (const int pixels : {1, 13, 83, 117, 333, 4000}) {
+        const TFontMetrics& m = TFontMetrics::Get(face, pixels, bold);
+        const QFontMetricsF engine(m.Font());
+        for (int b = 0; b < 256; ++b) {
+          const auto byte = static_cast<unsigned char>(b);
+          ASSERT_EQ(m.Advance(byte), engine.horizontalAdvance(QChar(Cp1252ToUnicode(byte))))
+              << "face " << static_cast<int>(face) << " bold " << bold << " pixels " << pixels << " byte " << b;
+        }
+      }
+    }
+  }
+}
+
 TEST(Fonts, MeasuresDependOnTheCanvasResolutionOnly) {
   // Two canvases at one resolution measure alike, whatever device exists.
   TCanvas a(600), b(600);
