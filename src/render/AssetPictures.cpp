@@ -1,8 +1,14 @@
 #include "render/AssetPictures.h"
 
 #include <QColor>
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStringList>
 
+#include <stdexcept>
+#include <string>
+
+#include "render/AssetTable.h"
 #include "render/Fonts.h"
 
 namespace sumcraft::pictures {
@@ -44,6 +50,24 @@ QFont PictureFont(double pixels, bool bold) {
   font.setBold(bold);
   font.setHintingPreference(QFont::PreferNoHinting);
   return font;
+}
+
+QImage DrawAsset(const AssetEntry& e) {
+  const QSize size(e.width, e.height);
+  // Every picture carries lettering, which needs the font database, which
+  // only a GUI application has; without one Qt would abort the whole process.
+  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+    throw std::logic_error("the picture \"" + std::string(e.name) +
+                           "\" carries text and can only be drawn once a QGuiApplication exists");
+  }
+  // The lettering is in the sans face, both weights.
+  EnsureBundledFont(TBundledFace::Sans, false);
+  EnsureBundledFont(TBundledFace::Sans, true);
+  switch (e.kind) {
+    case AssetKind::Coin: return DrawCoin(e.coin, e.form, e.width);
+    case AssetKind::Clock: return DrawClockFace(size, e.centre, e.radius, e.form);
+  }
+  return BlankPicture(size);
 }
 
 }  // namespace sumcraft::pictures

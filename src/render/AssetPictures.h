@@ -1,6 +1,6 @@
 #pragma once
 
-// Drawing of the stored pictures; Assets.cpp decides sizes and caching.
+// Drawing of the stored pictures; AssetTable.h says which and how large.
 
 #include <QFont>
 #include <QImage>
@@ -45,5 +45,12 @@ QImage DrawClockFace(QSize size, QPoint centre, int radius, Form form);
 
 // A coin face filling a square picture of `size` pixels.
 QImage DrawCoin(Coin coin, Form form, int size);
+
+struct AssetEntry;
+
+// Draws the stored picture `entry` describes. Needs a QGuiApplication (the
+// lettering needs the font database); throws std::logic_error without one.
+// The build draws every picture once with this; the program loads them.
+QImage DrawAsset(const AssetEntry& entry);
 
 }  // namespace sumcraft::pictures

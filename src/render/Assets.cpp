@@ -1,51 +1,24 @@
 #include "render/Assets.h"
 
-#include "render/AssetPictures.h"
-#include "render/Fonts.h"
+#include <QResource>
+#include <QString>
 
-#include <QCoreApplication>
-#include <QGuiApplication>
-
-#include <array>
+#include <cstring>
 #include <mutex>
 #include <stdexcept>
 #include <string>
+
+#include "render/AssetTable.h"
+
+// Q_INIT_RESOURCE must be used outside any namespace.
+static void InitPictureResourcesOnce() { Q_INIT_RESOURCE(drawn_pictures); }
 
 namespace sumcraft {
 
 namespace {
 
-using pictures::Coin;
-using pictures::Form;
-
-enum class Kind { Coin, Clock };
-
-struct AssetEntry {
-  AssetName id;
-  std::string_view name;
-  int width;
-  int height;
-  Kind kind;
-  Coin coin;
-  Form form;
-  QPoint centre;
-  int radius;
-};
-
-// Sizes and centres are what the question drawing relies on; the dial radii
-// are our own choice.
-constexpr std::array<AssetEntry, kAssetCount> kAssets{{
-    {AssetName::QuarterDisplay, "QUARTERDISPLAY", 73, 73, Kind::Coin, Coin::Quarter, Form::Display, {36, 36}, 0},
-    {AssetName::QuarterPrint, "QUARTERPRINT", 256, 256, Kind::Coin, Coin::Quarter, Form::Print, {128, 128}, 0},
-    {AssetName::DimeDisplay, "DIMEDISPLAY", 52, 52, Kind::Coin, Coin::Dime, Form::Display, {26, 26}, 0},
-    {AssetName::DimePrint, "DIMEPRINT", 212, 212, Kind::Coin, Coin::Dime, Form::Print, {106, 106}, 0},
-    {AssetName::NickelDisplay, "NICKELDISPLAY", 61, 61, Kind::Coin, Coin::Nickel, Form::Display, {30, 30}, 0},
-    {AssetName::NickelPrint, "NICKELPRINT", 238, 238, Kind::Coin, Coin::Nickel, Form::Print, {119, 119}, 0},
-    {AssetName::PennyDisplay, "PENNYDISPLAY", 54, 54, Kind::Coin, Coin::Penny, Form::Display, {27, 27}, 0},
-    {AssetName::PennyPrint, "PENNYPRINT", 220, 220, Kind::Coin, Coin::Penny, Form::Print, {110, 110}, 0},
-    {AssetName::ClockFace, "CLOCKFACE", 225, 200, Kind::Clock, Coin::Quarter, Form::Display, {109, 86}, 83},
-    {AssetName::ClockFacePrint, "CLOCKFACEPRINT", 595, 635, Kind::Clock, Coin::Quarter, Form::Print, {294, 255}, 245},
-}};
+using pictures::AssetEntry;
+using pictures::kAssets;
 
 const AssetEntry& Entry(AssetName name) {
   const auto index = static_cast<std::size_t>(name);
@@ -55,35 +28,42 @@ const AssetEntry& Entry(AssetName name) {
   return kAssets[index];
 }
 
-QImage Draw(const AssetEntry& e) {
-  const QSize size(e.width, e.height);
-  // Every picture carries lettering, which needs the font database, which
-  // only a GUI application has; without one Qt would abort the whole process.
-  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
-    throw std::logic_error("the picture \"" + std::string(e.name) +
-                           "\" carries text and can only be drawn once a QGuiApplication exists");
+// The pictures are line art with lettering, drawn once when the program is
+// built (drawing them took longer than the rest of a sheet of 2,000 money
+// and clock questions) and stored uncompressed as grey levels.
+QImage Load(const AssetEntry& e) {
+  static const bool registered = [] {
+    InitPictureResourcesOnce();
+    return true;
+  }();
+  (void)registered;
+  const QString path = QStringLiteral(":/sumcraft/pictures/") +
+                       QString::fromLatin1(e.name.data(), static_cast<qsizetype>(e.name.size())) +
+                       QStringLiteral(".grey");
+  const QResource stored(path);
+  const QByteArray samples = stored.uncompressedData();
+  if (samples.size() != static_cast<qsizetype>(e.width) * e.height) {
+    throw std::logic_error("the picture \"" + std::string(e.name) + "\" is missing from the program");
   }
-  // The lettering is in the sans face, both weights.
-  EnsureBundledFont(TBundledFace::Sans, false);
-  EnsureBundledFont(TBundledFace::Sans, true);
-  switch (e.kind) {
-    case Kind::Coin: return pictures::DrawCoin(e.coin, e.form, e.width);
-    case Kind::Clock: return pictures::DrawClockFace(size, e.centre, e.radius, e.form);
+  QImage picture(e.width, e.height, QImage::Format_Grayscale8);
+  const auto* grey = reinterpret_cast<const uchar*>(samples.constData());
+  for (int y = 0; y < e.height; ++y, grey += e.width) {
+    std::memcpy(picture.scanLine(y), grey, static_cast<std::size_t>(e.width));
   }
-  return pictures::BlankPicture(size);
+  return picture;
 }
 
 }  // namespace
 
 const QImage& Asset(AssetName name) {
   const AssetEntry& e = Entry(name);
-  // Drawn once and never replaced, so references handed out stay valid for
+  // Loaded once and never replaced, so references handed out stay valid for
   // the rest of the run.
   static std::mutex guard;
   static std::array<QImage, kAssetCount> cache;
   std::lock_guard lock(guard);
   QImage& slot = cache[static_cast<std::size_t>(name)];
-  if (slot.isNull()) slot = Draw(e);
+  if (slot.isNull()) slot = Load(e);
   return slot;
 }
 

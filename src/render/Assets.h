@@ -29,10 +29,10 @@ enum class AssetName {
 
 inline constexpr int kAssetCount = 10;
 
-// The picture, drawn on first use and kept for the rest of the run; later
-// calls return the same image. Opaque 32-bit (Format_RGB32): black drawing on
-// white. The coin and clock pictures carry text, so the first call for one of
-// them needs a QGuiApplication; without one it throws std::logic_error.
+// The picture, loaded on first use and kept for the rest of the run; later
+// calls return the same image: grey levels (Format_Grayscale8), a black
+// drawing on white. The pictures are drawn when the program is built, so no
+// QGuiApplication is needed.
 const QImage& Asset(AssetName name);
 
 // By resource name ("QUARTERDISPLAY", "CLOCKFACEPRINT", ...; exact case).

@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "render/AssetTable.h"
 #include "render/Assets.h"
 
 namespace sumcraft {
@@ -69,7 +70,7 @@ TEST(Assets, EveryPictureHasItsExactSizeAndIsOpaque) {
     const QImage& image = Asset(e.id);
     EXPECT_EQ(image.width(), e.width);
     EXPECT_EQ(image.height(), e.height);
-    EXPECT_EQ(image.format(), QImage::Format_RGB32);
+    EXPECT_EQ(image.format(), QImage::Format_Grayscale8);
     EXPECT_EQ(image.devicePixelRatio(), 1.0);
     EXPECT_EQ(AssetSize(e.id), QSize(e.width, e.height));
     // White background in the top-left corner of every picture.
@@ -92,6 +93,14 @@ TEST(Assets, NamesResolveToTheSameCachedPicture) {
   EXPECT_FALSE(AssetByName("").has_value());
   EXPECT_FALSE(AssetByName("CLOCKFACE ").has_value());
   EXPECT_THROW(Asset("HALFDOLLARPRINT"), std::invalid_argument);
+}
+
+// The program loads what the build drew; storing must lose nothing.
+TEST(Assets, TheStoredPicturesAreExactlyWhatIsDrawn) {
+  for (const pictures::AssetEntry& e : pictures::kAssets) {
+    SCOPED_TRACE(std::string(e.name));
+    EXPECT_EQ(Asset(e.id).convertToFormat(QImage::Format_RGB32), pictures::DrawAsset(e));
+  }
 }
 
 // Finds the rows of a dark horizontal line through column x below `fromY`.
