@@ -23,7 +23,8 @@ const TCommandRegistrar kNormalize{{
     "OUT.qiz may be QUIZ.qiz itself; it is replaced only once written whole.\n"
     "\n"
     "Options:\n"
-    "  -o, --output OUT.qiz  the quiz file to write (required)\n",
+    "  -o, --output OUT.qiz  the quiz file to write (required); - writes the quiz\n"
+    "                        to standard output\n",
     {{"--output", "-o", true}},
     Run,
     20,

@@ -2,8 +2,10 @@
 
 #include <climits>
 
+#include "cli/StandardOutput.h"
 #include "generate/Generate.h"
 #include "generate/GenerationError.h"
+#include "quiz/QuizFile.h"
 
 namespace sumcraft::cli {
 
@@ -23,6 +25,12 @@ TQuiz OpenQuiz(const std::string& path) {
 }
 
 void SaveQuizAs(TQuiz& quiz, const std::string& path) {
+  if (IsStandardOutput(path)) {
+    TQuizFileWriter writer;
+    WriteQuiz(writer, quiz);
+    WriteStandardOutput(writer.Contents());
+    return;
+  }
   quiz.FileName = path;
   quiz.SaveToFile();
 }

@@ -17,7 +17,8 @@ public:
 // file and the line.
 TQuiz OpenQuiz(const std::string& path);
 
-// Writes the quiz to path as the program saves it (atomically).
+// Writes the quiz to path as the program saves it (atomically); "-" writes
+// it to standard output.
 void SaveQuizAs(TQuiz& quiz, const std::string& path);
 
 // Generates every set again, in quiz order, with its own options and its

@@ -4,7 +4,6 @@
 #include <QHash>
 #include <QPainterPath>
 #include <QRawFont>
-#include <QSaveFile>
 #include <QTransform>
 #include <algorithm>
 #include <array>
@@ -19,8 +18,11 @@
 #include <numbers>
 #include <set>
 #include <string>
+#include <string_view>
+#include <system_error>
 #include <zlib.h>
 
+#include "quiz/AtomicFile.h"
 #include "render/CodePage1252.h"
 #include "render/DisplayList.h"
 #include "render/Fonts.h"
@@ -998,9 +1000,11 @@ QByteArray TPdfOutput::Document(const TMetaReport& pages, const QString& title) 
 
 void TPdfOutput::Write(const TMetaReport& pages, const QString& path, const QString& title) {
   const QByteArray pdf = Document(pages, title);
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit()) {
-    throw TPrintError(QStringLiteral("Cannot write the PDF file \"%1\": %2").arg(path, file.errorString()).toStdString());
+  try {
+    WriteFileAtomically(QFile::encodeName(path).toStdString(),
+                        std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+  } catch (const std::system_error& e) {
+    throw TPrintError(QStringLiteral("Cannot write the PDF file \"%1\": %2").arg(path, QString::fromLocal8Bit(e.what())).toStdString());
   }
 }
 

@@ -119,6 +119,14 @@ TEST_F(PgmSettingsTest, AnUnreadableSettingsFileIsNeverReplaced) {
   EXPECT_EQ(ReadBytes(settings.FileName() + "/keep"), "x");
 }
 
+TEST_F(PgmSettingsTest, AReadOnlySettingsFileIsNeverReplaced) {
+  TPgmSettings settings(DataFolder());
+  settings.WriteString("S", "K", "old");
+  fs::permissions(settings.FileName(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_THROW(settings.WriteString("S", "K", "new"), SettingsWriteError);
+  EXPECT_EQ(settings.ReadString("S", "K", "d"), "old");
+}
+
 TEST(IniTextTest, RejectsNamesThatWouldBreakTheFile) {
   TIniText ini("");
   EXPECT_THROW(ini.Set("A]B", "k", "v"), std::invalid_argument);
