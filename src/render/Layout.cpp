@@ -46,9 +46,14 @@ int DrawInstructions(const TQuestionSet& set, int x, int y, TCanvas& c, const TL
     ReportFormats().Apply("INSTRUCTIONS", c);
     c.MoveTo(x, y);
     const int half = x + Div(f.RowLimit - x, 2);
-    if (type == ptTables) result = WrapText(c, text, x, half, y);
-    else if (type == ptGraphs) result = WrapText(c, text, x, half, y + hX);
-    else result = WrapText(c, text, x, f.RowLimit, y);
+    // The sentence ends at the bottom of the page body: the longest the
+    // dialogs can make takes about seven lines beside a table, and the
+    // names of a damaged file end in "..." instead of running off the page.
+    const std::size_t maxLines =
+        static_cast<std::size_t>(std::max(1, Div(f.Bottom - y - hX, std::max(1, c.TextHeight("H")))));
+    if (type == ptTables) result = WrapText(c, text, x, half, y, maxLines);
+    else if (type == ptGraphs) result = WrapText(c, text, x, half, y + hX, maxLines);
+    else result = WrapText(c, text, x, f.RowLimit, y, maxLines);
     ReportFormats().Apply("DEFAULT", c);
   }
   // The table or graph stands beside the sentence; the block ends below
@@ -184,7 +189,7 @@ public:
 private:
   TCanvas& Canvas() { return *pages_.CurrentCanvas(); }
   void Apply(const char* style) { ReportFormats().Apply(style, Canvas()); }
-  int Header() { return DrawHeader(quiz_, Canvas(), f_.FrameWidth, f_.Rx, f_.Top, f_.RightInset, f_.Left); }
+  int Header() { return DrawHeader(quiz_, Canvas(), f_.FrameWidth, f_.Rx, f_.Top, f_.RightInset, f_.Left, &title_); }
   void Footer() {
     DrawFooter(quiz_, Canvas(), pages_.ActivePage(), f_.Bottom, f_.FrameWidth, f_.RightInset, f_.Left,
                pages_.PrintableHeight());
@@ -204,6 +209,7 @@ private:
   bool showAnswers_;
   TLayoutFrame f_;
   int y_ = 0;
+  TTitleLines title_;
 
 public:
   ProblemCollector collector_{&result};

@@ -279,7 +279,7 @@ TEST_F(HostileFiles, HugeTextsCostWhatTheQuestionsCost) {
     for (int p = 1; p <= pages.PageCount(); ++p) {
       const TDisplayList& page = *pages.PageOps(p);
       for (const TDrawOp* op : page.TextOps()) {
-        EXPECT_LT(op->Y1, pages.PrintableHeight()) << c.what << ", page " << p;
+        EXPECT_LT(op->Y1, pages.PrintableHeight()) << c.what << ", page " << p << ": " << page.TextOf(*op).substr(0, 80);
         bytes += page.TextOf(*op).size();
       }
     }
