@@ -130,7 +130,9 @@ public:
       }
       Apply("DEFAULT");
       const int h0 = set.Count() > 0 ? ProblemHeight(set.Item(0), f_.Ry, set.Options, Canvas()) : 0;
-      if (MeasureInstructions(set, x, pages_, f_) + y_ + h0 > f_.Bottom) {
+      // A page that holds only its header gains nothing from a break: the
+      // next one has the same room.
+      if (MeasureInstructions(set, x, pages_, f_) + y_ + h0 > f_.Bottom && y_ != headerBottom_) {
         BreakPage();
         set.SetStartPoint(f_.RightInset, y_);
         set.SetFirstPage(pages_.ActivePage());
@@ -189,7 +191,10 @@ public:
 private:
   TCanvas& Canvas() { return *pages_.CurrentCanvas(); }
   void Apply(const char* style) { ReportFormats().Apply(style, Canvas()); }
-  int Header() { return DrawHeader(quiz_, Canvas(), f_.FrameWidth, f_.Rx, f_.Top, f_.RightInset, f_.Left, &title_); }
+  int Header() {
+    headerBottom_ = DrawHeader(quiz_, Canvas(), f_.FrameWidth, f_.Rx, f_.Top, f_.RightInset, f_.Left, &title_);
+    return headerBottom_;
+  }
   void Footer() {
     DrawFooter(quiz_, Canvas(), pages_.ActivePage(), f_.Bottom, f_.FrameWidth, f_.RightInset, f_.Left,
                pages_.PrintableHeight());
@@ -210,6 +215,7 @@ private:
   TLayoutFrame f_;
   int y_ = 0;
   TTitleLines title_;
+  int headerBottom_ = 0;  // where the current page's body begins
 
 public:
   ProblemCollector collector_{&result};

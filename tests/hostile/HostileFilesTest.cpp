@@ -285,6 +285,7 @@ TEST_F(HostileFiles, HugeTextsCostWhatTheQuestionsCost) {
     }
     EXPECT_LT(bytes, static_cast<std::size_t>(pages.PageCount()) * 8000u) << c.what;
     EXPECT_LT(pages.PageCount(), c.questions / 4) << c.what << ": questions share pages";
+    EXPECT_GT(pages.PageOps(1)->TextOps().size(), 10u) << c.what << ": no page holds only a header";
     SaveTwice(quiz);
   }
 }
