@@ -12,6 +12,7 @@
 #include "app/PageView.h"
 #include "app/UserPrompts.h"
 #include "generate/Generate.h"
+#include "quiz/QuizFile.h"
 #include "render/CodePage1252.h"
 #include "render/Layout.h"
 #include "wizard/ConfirmDeleteDialog.h"
@@ -154,8 +155,9 @@ bool TMainWindow::OpenQuizFile(const QString& path) {
 
     quiz_->FileName = QuizPathBytes(fullPath);
     TLoadResult result = TLoadResult::Missing;
+    std::vector<std::string> lost;
     try {
-      result = quiz_->LoadFromFile();
+      result = quiz_->LoadFromFile(&lost);
     } catch (...) {
       quiz_->FileName = before.FileName;
       throw;
@@ -164,6 +166,10 @@ bool TMainWindow::OpenQuizFile(const QString& path) {
       quiz_->FileName = before.FileName;
       if (result == TLoadResult::TooOld) {
         prompts_->Exec(*oldSavedQuiz_);
+      } else if (result == TLoadResult::Empty) {
+        prompts_->Message(this, TMessageKind::Error, FailureTitle(TFailedAction::OpenQuiz),
+                          QStringLiteral("The file %1 is empty: there is no quiz in it.")
+                              .arg(QDir::toNativeSeparators(fullPath)));
       } else {
         prompts_->Message(this, TMessageKind::Error, FailureTitle(TFailedAction::OpenQuiz),
                           QStringLiteral("There is no quiz file %1.").arg(QDir::toNativeSeparators(fullPath)));
@@ -186,10 +192,22 @@ bool TMainWindow::OpenQuizFile(const QString& path) {
     lblPageCount->setText(QString::number(pageCount_));
     lblQuestionCount->setText(QString::number(quiz_->QuestionCount()));
     quiz_->Modified = false;
+    // A damaged file is shown for what it held but not tied to the window:
+    // the next Save asks where, so the original, which holds more, stays.
+    if (!lost.empty()) quiz_->FileName.clear();
     ShowFileName();
     SetCurrentPage(1);
     RefreshView();
     opened = true;
+
+    if (!lost.empty()) {
+      prompts_->Message(
+          this, TMessageKind::Warning, QStringLiteral("The quiz file is damaged"),
+          QStringLiteral("The quiz file %1 is damaged; only part of it could be read.\n\n%2\n\n"
+                         "The quiz is shown as read. It is not tied to the damaged file: Save asks "
+                         "where to save it, so the file itself stays as it is.")
+              .arg(QDir::toNativeSeparators(fullPath), QString::fromStdString(DamageReport(*quiz_, lost))));
+    }
 
     if (!layout.Problems.empty()) {
       QStringList lines;

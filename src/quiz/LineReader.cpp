@@ -77,6 +77,10 @@ std::string TLineReader::ReadLine() {
   return line;
 }
 
+void TLineReader::Warn(int line, const std::string& what) {
+  warnings_.push_back(line > 0 ? "line " + std::to_string(line) + ": " + what : what);
+}
+
 void TLineReader::Fail(const std::string& what) const { throw QuizFileError(name_, line_, what); }
 
 }  // namespace sumcraft

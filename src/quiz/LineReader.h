@@ -32,6 +32,11 @@ public:
 
   // Raises QuizFileError for the line last read.
   [[noreturn]] void Fail(const std::string& what) const;
+  // Notes something the reading had to leave out while it went on, as
+  // "line <n>: <what>" (just <what> for line 0, the whole file); the
+  // format's reader decides what counts as such.
+  void Warn(int line, const std::string& what);
+  const std::vector<std::string>& Warnings() const { return warnings_; }
 
 private:
   bool Fill();
@@ -42,6 +47,7 @@ private:
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
   int line_ = 0;
+  std::vector<std::string> warnings_;
 };
 
 }  // namespace sumcraft

@@ -93,8 +93,14 @@ bool ParseStyleInteger(std::string_view text, int& value) {
   return true;
 }
 
+void TReportFormats::Add(TReportFormat format) {
+  byName_.try_emplace(format.FormatName, formats_.size());
+  formats_.push_back(std::move(format));
+}
+
 std::size_t TReportFormats::LoadFromText(std::string_view text, const QString& fileName) {
   formats_.clear();
+  byName_.clear();
   messages_.clear();
   const std::string file = fileName.toStdString();
   const std::vector<std::string_view> lines = SplitLines(text);
@@ -164,7 +170,7 @@ std::size_t TReportFormats::LoadFromText(std::string_view text, const QString& f
       }
     }
     if (!closed) report(lines.size() - 1, "the last style block is not closed by END FORMAT.");
-    formats_.push_back(std::move(format));
+    Add(std::move(format));
   }
   return formats_.size();
 }
@@ -217,10 +223,8 @@ const TReportFormats& DefaultReportFormats() {
 }
 
 const TReportFormat* TReportFormats::Find(std::string_view name) const {
-  for (const TReportFormat& f : formats_) {
-    if (f.FormatName == name) return &f;
-  }
-  return nullptr;
+  const auto it = byName_.find(name);
+  return it == byName_.end() ? nullptr : &formats_[it->second];
 }
 
 void TReportFormats::ApplyFormat(const TReportFormat& format, TCanvas& canvas) {

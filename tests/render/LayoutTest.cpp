@@ -640,8 +640,8 @@ TEST_F(NarrowPaperTest, AWordWiderThanItsColumnIsBrokenAndTheLayoutEnds) {
   Layout(quiz, false, &printer);
   const TMetaReport& pages = QuizPages(quiz);
   const TLayoutFrame f = MakeLayoutFrame(pages);
-  // The instruction lines stand inside the left half of the row, and
-  // together they hold the whole word (the questions repeat it in lower case).
+  // The instruction lines stand inside the left half of the row (the
+  // questions repeat the word in lower case) and above the body's bottom.
   std::string joined;
   int lines = 0;
   for (int p = 1; p <= pages.PageCount(); ++p) {
@@ -651,10 +651,13 @@ TEST_F(NarrowPaperTest, AWordWiderThanItsColumnIsBrokenAndTheLayoutEnds) {
       ++lines;
       joined += text;
       EXPECT_LE(op->X1 + op->X2, f.Left + (f.RowLimit - f.Left) / 2) << text;
+      EXPECT_LE(op->Y1 + op->Y2, f.Bottom) << text;
     }
   }
+  // The word is longer than the page body holds: as much as fits, then "...".
   EXPECT_GT(lines, 10);
-  EXPECT_NE(joined.find(word), std::string::npos);
+  EXPECT_NE(joined.find(word.substr(0, 200)), std::string::npos) << joined;
+  EXPECT_TRUE(joined.ends_with("...")) << joined;
   int numbers = 0;
   for (int p = 1; p <= pages.PageCount(); ++p) numbers += pages.PageOps(p)->FindText(Num(2)) != nullptr;
   EXPECT_EQ(numbers, 1);
