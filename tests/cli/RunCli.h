@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/TempFolder.h"
@@ -20,9 +22,13 @@ struct CliResult {
   std::string err;
 };
 
+// Environment variables to set (or, without a value, to unset) on top.
+using CliEnvironment = std::vector<std::pair<std::string, std::optional<std::string>>>;
+
 // Runs the built sumcraft-cli with args, as on a machine without a display,
 // with home as the user's home folder.
-inline CliResult RunCli(const std::vector<std::string>& args, const std::string& home) {
+inline CliResult RunCli(const std::vector<std::string>& args, const std::string& home,
+                        const CliEnvironment& environment = {}) {
   TempFolder capture;
   const std::string outPath = capture.File("out"), errPath = capture.File("err");
   const pid_t pid = ::fork();
@@ -36,6 +42,10 @@ inline CliResult RunCli(const std::vector<std::string>& args, const std::string&
     ::setenv("HOME", home.c_str(), 1);
     ::unsetenv("XDG_DATA_HOME");
     ::unsetenv("XDG_CONFIG_HOME");
+    for (const auto& [name, value] : environment) {
+      if (value) ::setenv(name.c_str(), value->c_str(), 1);
+      else ::unsetenv(name.c_str());
+    }
     std::vector<char*> argv{const_cast<char*>(SUMCRAFT_CLI)};
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
@@ -55,7 +65,9 @@ class CliFixture : public ::testing::Test {
 protected:
   void SetUp() override { std::filesystem::create_directory(Home()); }
 
-  CliResult Run(const std::vector<std::string>& args) { return RunCli(args, Home()); }
+  CliResult Run(const std::vector<std::string>& args, const CliEnvironment& environment = {}) {
+    return RunCli(args, Home(), environment);
+  }
   std::string Home() const { return folder_.File("home"); }
   std::string File(const std::string& name) const { return folder_.File(name); }
 
