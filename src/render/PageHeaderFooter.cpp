@@ -57,13 +57,16 @@ int DrawHeader(const TQuiz& quiz, TCanvas& c, int frameWidth, int rx, int top, i
     // centred, and no line leaves the row.
     const int rowWidth = rightEdge - left;
     const std::vector<std::string_view> lines = WrapLines(c, quiz.QuizTitle, rowWidth);
+    // A title of megabytes has lines far below the page; their y must not
+    // overflow.
+    const long long titleTop = y;
     for (std::size_t i = 0; i < lines.size(); ++i) {
       const int w = c.TextWidth(lines[i]);
       const int x = std::max(left, std::min(Div(frameWidth - w, 2), rightEdge - w));
-      c.TextOut(x, y + static_cast<int>(i) * ht, lines[i]);
+      c.TextOut(x, FarOffPage(titleTop + static_cast<long long>(i) * ht), lines[i]);
     }
     ReportFormats().Apply("DEFAULT", c);
-    y += static_cast<int>(std::max<std::size_t>(lines.size(), 1)) * ht + c.TextHeight("H");
+    y = FarOffPage(titleTop + static_cast<long long>(std::max<std::size_t>(lines.size(), 1)) * ht + c.TextHeight("H"));
   } else {
     y += c.TextHeight("H");
   }
