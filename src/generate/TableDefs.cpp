@@ -1,5 +1,6 @@
 #include "generate/TableDefs.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string_view>
@@ -18,12 +19,12 @@ constexpr std::string_view kEnd = "END TABLEDEF";
 
 struct TemplateReading {
   TTableDef def;
-  int cutLine = 0;  // the last line whose text was cut
-  int badDataTypeLine = 0;  // line of a PROBLEMDATATYPE that is in force and no number
+  std::int64_t cutLine = 0;  // the last line whose text was cut
+  std::int64_t badDataTypeLine = 0;  // line of a PROBLEMDATATYPE that is in force and no number
   std::string badDataType;
 };
 
-void ApplyLine(TemplateReading& reading, std::string_view line, int lineNumber) {
+void ApplyLine(TemplateReading& reading, std::string_view line, std::int64_t lineNumber) {
   const std::size_t eq = line.find('=');
   if (eq == std::string_view::npos) return;
   const std::string_view key = line.substr(0, eq);

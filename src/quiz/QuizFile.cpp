@@ -301,7 +301,7 @@ const std::unordered_map<std::string_view, OptionReader>& OptionReaders() {
 struct TCut {
   const char* section = nullptr;
   std::string lastLine;
-  int lineNumber = 0;
+  std::int64_t lineNumber = 0;
 };
 
 // The next line of a section, or nothing when the section ends: at its END

@@ -68,13 +68,15 @@ int DrawHeader(const TQuiz& quiz, TCanvas& c, int frameWidth, int rx, int top, i
       wrapped.lines = WrapLinesAtMost(c, quiz.QuizTitle, rowWidth, kMaxTitleLines);
     }
     const std::vector<std::string>& lines = wrapped.lines;
+    // Lines are few, but the y of each is added in 64 bits all the same.
+    const long long titleTop = y;
     for (std::size_t i = 0; i < lines.size(); ++i) {
       const int w = c.TextWidth(lines[i]);
       const int x = std::max(left, std::min(Div(frameWidth - w, 2), rightEdge - w));
-      c.TextOut(x, y + static_cast<int>(i) * ht, lines[i]);
+      c.TextOut(x, FarOffPage(titleTop + static_cast<long long>(i) * ht), lines[i]);
     }
     ReportFormats().Apply("DEFAULT", c);
-    y += static_cast<int>(std::max<std::size_t>(lines.size(), 1)) * ht + c.TextHeight("H");
+    y = FarOffPage(titleTop + static_cast<long long>(std::max<std::size_t>(lines.size(), 1)) * ht + c.TextHeight("H"));
   } else {
     y += c.TextHeight("H");
   }

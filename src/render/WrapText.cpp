@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "render/Canvas.h"
+#include "render/Rounding.h"
 
 namespace sumcraft {
 
@@ -128,7 +129,8 @@ int WrapText(TCanvas& canvas, std::string_view text, int left, int right, int y,
   }
   for (const std::string_view line : WrapLines(canvas, text, right - left)) {
     canvas.TextOut(left, y, line);
-    y += lineHeight;
+    // Millions of lines run off the page; the count must not overflow.
+    y = FarOffPage(static_cast<long long>(y) + lineHeight);
   }
   return y;
 }

@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/TempFolder.h"
@@ -20,11 +22,14 @@ struct CliResult {
   std::string err;
 };
 
+// Environment variables to set (or, without a value, to unset) on top.
+using CliEnvironment = std::vector<std::pair<std::string, std::optional<std::string>>>;
+
 // Runs the built sumcraft-cli with args, as on a machine without a display,
-// with home as the user's home folder. Standard output goes to stdoutFile
-// when one is named (result.out stays empty then).
+// with home as the user's home folder, and environment on top. Standard
+// output goes to stdoutFile when one is named (result.out stays empty then).
 inline CliResult RunCli(const std::vector<std::string>& args, const std::string& home,
-                        const std::string& stdoutFile = {}) {
+                        const std::string& stdoutFile = {}, const CliEnvironment& environment = {}) {
   TempFolder capture;
   const std::string outPath = stdoutFile.empty() ? capture.File("out") : stdoutFile, errPath = capture.File("err");
   const pid_t pid = ::fork();
@@ -38,6 +43,10 @@ inline CliResult RunCli(const std::vector<std::string>& args, const std::string&
     ::setenv("HOME", home.c_str(), 1);
     ::unsetenv("XDG_DATA_HOME");
     ::unsetenv("XDG_CONFIG_HOME");
+    for (const auto& [name, value] : environment) {
+      if (value) ::setenv(name.c_str(), value->c_str(), 1);
+      else ::unsetenv(name.c_str());
+    }
     std::vector<char*> argv{const_cast<char*>(SUMCRAFT_CLI)};
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
@@ -59,6 +68,9 @@ protected:
 
   CliResult Run(const std::vector<std::string>& args, const std::string& stdoutFile = {}) {
     return RunCli(args, Home(), stdoutFile);
+  }
+  CliResult Run(const std::vector<std::string>& args, const CliEnvironment& environment) {
+    return RunCli(args, Home(), {}, environment);
   }
   std::string Home() const { return folder_.File("home"); }
   std::string File(const std::string& name) const { return folder_.File(name); }

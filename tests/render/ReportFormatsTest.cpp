@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <string>
@@ -217,6 +220,19 @@ TEST(StyleFile, MissingOrEmptyFilesLeaveTheShippedStyles) {
   TReportFormats none;
   none.Apply("QUIZTITLE", c);
   EXPECT_EQ(c.FontSize(), DefaultReportFormats().Find("QUIZTITLE")->Font.Size);
+}
+
+TEST(StyleFile, AFifoOrAKernelFileIsUnreadableWithoutWaiting) {
+  QTemporaryDir dir;
+  const QString fifo = dir.filePath("Styles.rpt");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  ::alarm(30);  // a reading that waits ends this program instead of hanging it
+  for (const QString& path : {fifo, QStringLiteral("/proc/self/status")}) {
+    TReportFormats f;
+    EXPECT_EQ(f.Load(path), TReportFormats::TLoadResult::Unreadable) << path.toStdString();
+    EXPECT_EQ(f.Count(), DefaultReportFormats().Count());
+  }
+  ::alarm(0);
 }
 
 TEST(StyleFile, TheShippedFileHasTheTenStylesAndClearTableText) {
