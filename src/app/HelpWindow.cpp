@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QHBoxLayout>
+#include <QShortcut>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -83,6 +84,9 @@ THelpWindow::THelpWindow(std::function<void(const QUrl&)> openUrl, QWidget* pare
   connect(quickStart, &QToolButton::clicked, this, [this] { ShowTopic(kQuickStartTopic); });
   connect(features, &QToolButton::clicked, this, [this] { ShowTopic(kUserInterfaceTopic); });
   connect(browser_, &QTextBrowser::anchorClicked, this, &THelpWindow::LinkClicked);
+  // A window of its own, but read like a dialog: Escape puts it away.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 void THelpWindow::ShowTopic(const QString& topic) {

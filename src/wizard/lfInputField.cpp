@@ -13,6 +13,7 @@
 #include <QStyleFactory>
 #include <stdexcept>
 
+#include "render/CodePage1252.h"
 #include "wizard/FieldText.h"
 
 namespace sumcraft {
@@ -127,6 +128,7 @@ QString TlfInputField::Insertion(const QString& typed) const {
   const int selLength = hasSelectedText() ? selectionLength() : 0;
   const int selStart = selLength > 0 ? selectionStart() : cursorPosition();
   QString result = keys_ == aAnyKey ? typed : AcceptedInsertion(keys_, text(), selStart, selLength, typed);
+  result.removeIf([](QChar ch) { return !InCodePage1252(ch); });
   result = WithCharCase(result);
   if (maxLength_ > 0) {
     const qsizetype room = maxLength_ - (text().size() - selLength);
@@ -207,7 +209,7 @@ void TlfInputField::ApplyExitRules() {
 
 void TlfInputField::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    event->accept();
+    event->setAccepted(!enterToWindow_);
     return;
   }
   if (event->matches(QKeySequence::Paste)) {
