@@ -358,14 +358,17 @@ TEST_F(CountFormTest, StoppingTheProgressKeepsThePreviousCountAndSet) {
   EXPECT_TRUE(SameQuestions(set_, before));
 }
 
-TEST_F(CountFormTest, CountsBeyondTheLimitAreRefused) {
+TEST_F(CountFormTest, CountsOutsideOneToTheLimitAreRefused) {
   Enter();
-  TypeCount(QString::number(TProblemCountForm::kMaxCount + 1));
-  LeaveField();
-  ASSERT_EQ(messages_.errors.size(), 1);
-  EXPECT_TRUE(messages_.questions.isEmpty());
-  EXPECT_EQ(form.Count(), 10);
-  EXPECT_EQ(set_.Count(), 10u);
+  for (int count : {0, TProblemCountForm::kMaxCount + 1}) {
+    messages_.errors.clear();
+    TypeCount(QString::number(count));
+    LeaveField();
+    ASSERT_EQ(messages_.errors.size(), 1) << count;
+    EXPECT_TRUE(messages_.questions.isEmpty());
+    EXPECT_EQ(form.Count(), 10);
+    EXPECT_EQ(set_.Count(), 10u);
+  }
 }
 
 TEST_F(CountFormTest, BackAndCancelCloseWithTheirResults) {

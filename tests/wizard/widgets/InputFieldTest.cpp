@@ -150,6 +150,35 @@ TEST_F(InputFieldTest, EnterNeitherChangesTheTextNorReachesTheDialog) {
   EXPECT_EQ(accepted.count(), 1);
 }
 
+TEST_F(InputFieldTest, EnterToWindowLetsTheDefaultButtonAnswer) {
+  field_->SetEnterToWindow(true);
+  field_->setText(QStringLiteral("ab"));
+  QSignalSpy accepted(&dialog_, &QDialog::accepted);
+  Key(Qt::Key_Return);
+  EXPECT_EQ(field_->text(), QStringLiteral("ab"));
+  EXPECT_EQ(accepted.count(), 1);
+}
+
+// A quiz file holds Windows-1252; anything else would print as "?".
+TEST_F(InputFieldTest, CharactersOutsideTheQuizFilesCodePageAreRefused) {
+  const struct {
+    QString In, Kept;
+  } cases[] = {
+      {QStringLiteral("caf\u00E9 \u20AC5 \u201Cok\u201D"), QStringLiteral("caf\u00E9 \u20AC5 \u201Cok\u201D")},
+      {QStringLiteral("a\u0105b\u4E2Dc"), QStringLiteral("abc")},
+      {QStringLiteral("x") + QString::fromUcs4(U"\U0001F600") + QStringLiteral("y"), QStringLiteral("xy")},
+  };
+  for (const auto& c : cases) {
+    Start(aAnyKey, QString(), 0);
+    Type(c.In);
+    EXPECT_EQ(field_->text(), c.Kept) << "typed " << c.In.toStdString();
+    Start(aAnyKey, QString(), 0);
+    QGuiApplication::clipboard()->setText(c.In);
+    field_->Paste();
+    EXPECT_EQ(field_->text(), c.Kept) << "pasted " << c.In.toStdString();
+  }
+}
+
 TEST_F(InputFieldTest, EscapeInAFieldReachesTheDialog) {
   QSignalSpy rejected(&dialog_, &QDialog::rejected);
   Key(Qt::Key_Escape);
