@@ -34,7 +34,12 @@ bool IsKeyboardEntry(Qt::FocusReason reason) {
 // A key event whose text a line edit would insert.
 bool InsertsText(const QKeyEvent& event) {
   const QString text = event.text();
-  if (text.isEmpty() || !text.at(0).isPrint()) return false;
+  if (text.isEmpty()) return false;
+  // A character beyond the 16-bit range comes as a surrogate pair.
+  const char32_t first = text.size() > 1 && text.at(0).isHighSurrogate() && text.at(1).isLowSurrogate()
+                             ? QChar::surrogateToUcs4(text.at(0), text.at(1))
+                             : text.at(0).unicode();
+  if (!QChar::isPrint(first)) return false;
   return !(event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
 }
 
