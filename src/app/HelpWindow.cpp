@@ -2,7 +2,7 @@
 
 #include <QFile>
 #include <QHBoxLayout>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -84,9 +84,15 @@ THelpWindow::THelpWindow(std::function<void(const QUrl&)> openUrl, QWidget* pare
   connect(quickStart, &QToolButton::clicked, this, [this] { ShowTopic(kQuickStartTopic); });
   connect(features, &QToolButton::clicked, this, [this] { ShowTopic(kUserInterfaceTopic); });
   connect(browser_, &QTextBrowser::anchorClicked, this, &THelpWindow::LinkClicked);
+}
+
+void THelpWindow::keyPressEvent(QKeyEvent* event) {
   // A window of its own, but read like a dialog: Escape puts it away.
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, this, &QWidget::close);
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void THelpWindow::ShowTopic(const QString& topic) {

@@ -61,7 +61,9 @@ TEST_F(Accessibility, EveryControlOfEveryWindowHasANameAndEveryFieldItsLabel) {
       QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
       ASSERT_NE(face, nullptr) << where;
       EXPECT_FALSE(face->text(QAccessible::Name).trimmed().isEmpty()) << where;
-      if (qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w)) EXPECT_TRUE(HasLabel(window, w)) << where;
+      if (qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w)) {
+        EXPECT_TRUE(HasLabel(window, w)) << where;
+      }
     }
   }
   EXPECT_GT(checked, 150);
