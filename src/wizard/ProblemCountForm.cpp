@@ -31,7 +31,8 @@ namespace {
 constexpr int kWidth = kWizardWidth;
 constexpr int kHeight = kWizardHeight;
 constexpr QSize kPreviewSize(282, 365);
-constexpr QRect kPreviewBox(374, 38, 314, 383);
+// At the right, over the buttons, as the examples of step 2 are.
+constexpr QRect kPreviewBox(kWidth - 16 - 314, 38, 314, 383);
 
 // A decimal integer within 32 bits: blanks before it, an optional sign, at
 // least one digit and nothing after.
