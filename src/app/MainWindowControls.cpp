@@ -208,6 +208,7 @@ void TMainWindow::CreateCentralArea() {
   cmbZoomPct->setToolTip(QStringLiteral("Zoom: choose a size, or type a percentage and press Enter"));
   cmbZoomPct->setMaxVisibleItems(ZoomEntries().size());
   cmbZoomPct->setAccessibleName(QStringLiteral("Zoom"));
+  cmbZoomPct->lineEdit()->setAccessibleName(QStringLiteral("Zoom percentage"));
   auto* zoomRow = new QHBoxLayout;
   zoomRow->setSpacing(4);
   zoomRow->addWidget(cmdZoomOut);

@@ -23,10 +23,9 @@ namespace {
 using Accessibility = MainWindowTest;
 
 bool IsControl(const QWidget* w) {
-  // Qt's own parts of a list or a tab bar are named by Qt.
-  const QWidget* parent = w->parentWidget();
-  if (w->objectName().startsWith(QLatin1String("qt_")) || qobject_cast<const QComboBox*>(parent) != nullptr ||
-      qobject_cast<const QTabBar*>(parent) != nullptr)
+  // Qt's own parts of a tab bar or a tool bar are named by Qt; the text
+  // field of a list one may type into is not.
+  if (w->objectName().startsWith(QLatin1String("qt_")) || qobject_cast<const QTabBar*>(w->parentWidget()) != nullptr)
     return false;
   return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QComboBox*>(w) ||
          qobject_cast<const QLineEdit*>(w);
