@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -83,6 +84,15 @@ THelpWindow::THelpWindow(std::function<void(const QUrl&)> openUrl, QWidget* pare
   connect(quickStart, &QToolButton::clicked, this, [this] { ShowTopic(kQuickStartTopic); });
   connect(features, &QToolButton::clicked, this, [this] { ShowTopic(kUserInterfaceTopic); });
   connect(browser_, &QTextBrowser::anchorClicked, this, &THelpWindow::LinkClicked);
+}
+
+void THelpWindow::keyPressEvent(QKeyEvent* event) {
+  // A window of its own, but read like a dialog: Escape puts it away.
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void THelpWindow::ShowTopic(const QString& topic) {

@@ -1,7 +1,8 @@
 #pragma once
 // The program's help: HTML pages compiled in (resources/help), one per
 // topic, shown in a window of their own. Links between the pages stay in
-// the window; links to web pages go to the system's browser.
+// the window; links to web pages go to the system's browser. Escape closes
+// the window.
 //
 //   help.ShowTopic(kQuickStartTopic);
 #include <QTextBrowser>
@@ -44,6 +45,9 @@ public:
   void ShowTopic(const QString& topic);
 
   THelpBrowser* Browser() const { return browser_; }
+
+protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
 private:
   void LinkClicked(const QUrl& link);

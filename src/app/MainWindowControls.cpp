@@ -52,8 +52,10 @@ QPushButton* MakePanelButton(QWidget* parent, const QString& text, TToolIcon ico
   return button;
 }
 
-QToolButton* MakeSmallButton(QWidget* parent, TToolIcon icon, const QString& tip) {
+// An icon-only button: its name is said by screen readers.
+QToolButton* MakeSmallButton(QWidget* parent, TToolIcon icon, const QString& name, const QString& tip) {
   auto* button = new QToolButton(parent);
+  button->setAccessibleName(name);
   button->setIcon(ToolIcon(icon));
   button->setIconSize(QSize(20, 20));
   button->setToolTip(tip);
@@ -194,8 +196,10 @@ void TMainWindow::CreateCentralArea() {
   countRow->addWidget(lblQuestionCount);
   countRow->addStretch();
 
-  cmdZoomOut = MakeSmallButton(panel, TToolIcon::ZoomOut, WithKeys(QStringLiteral("Zoom out"), actZoomOut));
-  cmdZoomIn = MakeSmallButton(panel, TToolIcon::ZoomIn, WithKeys(QStringLiteral("Zoom in"), actZoomIn));
+  cmdZoomOut = MakeSmallButton(panel, TToolIcon::ZoomOut, QStringLiteral("Zoom out"),
+                               WithKeys(QStringLiteral("Zoom out"), actZoomOut));
+  cmdZoomIn = MakeSmallButton(panel, TToolIcon::ZoomIn, QStringLiteral("Zoom in"),
+                              WithKeys(QStringLiteral("Zoom in"), actZoomIn));
   cmbZoomPct = new QComboBox(panel);
   cmbZoomPct->setObjectName(QStringLiteral("cmbZoomPct"));
   cmbZoomPct->setEditable(true);
@@ -203,14 +207,18 @@ void TMainWindow::CreateCentralArea() {
   cmbZoomPct->addItems(ZoomEntries());
   cmbZoomPct->setToolTip(QStringLiteral("Zoom: choose a size, or type a percentage and press Enter"));
   cmbZoomPct->setMaxVisibleItems(ZoomEntries().size());
+  cmbZoomPct->setAccessibleName(QStringLiteral("Zoom"));
+  cmbZoomPct->lineEdit()->setAccessibleName(QStringLiteral("Zoom percentage"));
   auto* zoomRow = new QHBoxLayout;
   zoomRow->setSpacing(4);
   zoomRow->addWidget(cmdZoomOut);
   zoomRow->addWidget(cmbZoomPct, 1);
   zoomRow->addWidget(cmdZoomIn);
 
-  cmdPreviousPage = MakeSmallButton(panel, TToolIcon::PreviousPage, QStringLiteral("Previous page (Page Up)"));
-  cmdNextPage = MakeSmallButton(panel, TToolIcon::NextPage, QStringLiteral("Next page (Page Down)"));
+  cmdPreviousPage = MakeSmallButton(panel, TToolIcon::PreviousPage, QStringLiteral("Previous page"),
+                                    QStringLiteral("Previous page (Page Up)"));
+  cmdNextPage = MakeSmallButton(panel, TToolIcon::NextPage, QStringLiteral("Next page"),
+                                QStringLiteral("Next page (Page Down)"));
   lblCurrentPage = new QLabel(QStringLiteral("1"), panel);
   lblCurrentPage->setObjectName(QStringLiteral("lblCurrentPage"));
   lblPageCount = new QLabel(QStringLiteral("1"), panel);

@@ -31,6 +31,11 @@ char16_t Cp1252ToUnicode(unsigned char byte) {
   return byte;
 }
 
+bool InCodePage1252(QChar ch) {
+  const char16_t u = ch.unicode();
+  return u < 0x80 || (u >= 0xA0 && u <= 0xFF) || ReverseHigh().count(u) != 0;
+}
+
 QString FromCp1252(std::string_view bytes) {
   QString out(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
   QChar* dst = out.data();

@@ -12,6 +12,9 @@ namespace sumcraft {
 // the same value, as Windows does, so every byte string survives a round trip.
 char16_t Cp1252ToUnicode(unsigned char byte);
 
+// Whether the code page holds the character (a surrogate half never is).
+bool InCodePage1252(QChar ch);
+
 // Windows-1252 bytes to a QString.
 QString FromCp1252(std::string_view bytes);
 

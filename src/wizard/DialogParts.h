@@ -11,6 +11,11 @@ class QPixmap;
 
 namespace sumcraft {
 
+// The three windows of the question-add wizard share one size, so that
+// going from step to step does not make the window jump.
+inline constexpr int kWizardWidth = 819;
+inline constexpr int kWizardHeight = 492;
+
 // The dialogs' own font: the "Tahoma" stand-in at 13 pixels.
 QFont DialogFont();
 // Headings inside a dialog: the "Arial" stand-in, bold, 14 pixels (the

@@ -46,6 +46,8 @@ TlfInputField* MakeOptionsTextBox(QWidget* parent, const QRect& geometry, int ma
   box->SetMaxLength(maxLength);
   box->SetKeystrokesAllowed(aAnyKey);
   box->SetHighlightOnEntry(true);
+  // The dialogs read their boxes on "Next", so Enter may go on to it.
+  box->SetEnterToWindow(true);
   return box;
 }
 

@@ -79,6 +79,9 @@ TOKRightDlg::TOKRightDlg(QWidget* parent) : QDialog(parent) {
   cmbPaper = new TlfComboBox(this);
   cmbPaper->addItems({QStringLiteral("Letter (8.5 \u00D7 11 in)"), QStringLiteral("A4 (210 \u00D7 297 mm)")});
   cmbPaper->setGeometry(155, 118, 180, 22);
+  lfLabel1->setBuddy(cmbPrinters);
+  lfLabel2->setBuddy(txtCopies);
+  lblPaper->setBuddy(cmbPaper);
   for (QWidget* w : {static_cast<QWidget*>(lblPdfCopies), static_cast<QWidget*>(lblPaper),
                      static_cast<QWidget*>(cmbPaper)})
     w->hide();
@@ -98,7 +101,9 @@ TOKRightDlg::TOKRightDlg(QWidget* parent) : QDialog(parent) {
   connect(scrlCopies, &QAbstractSlider::actionTriggered, this, &TOKRightDlg::scrlCopiesScroll);
   connect(txtCopies, &TlfInputField::Exited, this, &TOKRightDlg::txtCopiesExit);
   connect(txtCopies, &TlfInputField::Changed, lblCopiesRefused, &QWidget::hide);
-  connect(chkTeachersKey, &QCheckBox::clicked, this, &TOKRightDlg::chkTeachersKeyClick);
+  // The state, not the click: a screen reader or switch access toggles the
+  // box without clicking it.
+  connect(chkTeachersKey, &QCheckBox::toggled, this, &TOKRightDlg::chkTeachersKeyClick);
   connect(BitBtn1, &QPushButton::clicked, this, &TOKRightDlg::OKBtnClick);
   connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 }

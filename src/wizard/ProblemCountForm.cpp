@@ -28,10 +28,11 @@ namespace sumcraft {
 
 namespace {
 
-constexpr int kWidth = 704;
-constexpr int kHeight = 484;
+constexpr int kWidth = kWizardWidth;
+constexpr int kHeight = kWizardHeight;
 constexpr QSize kPreviewSize(282, 365);
-constexpr QRect kPreviewBox(374, 38, 314, 383);
+// At the right, over the buttons, as the examples of step 2 are.
+constexpr QRect kPreviewBox(kWidth - 16 - 314, 38, 314, 383);
 
 // A decimal integer within 32 bits: blanks before it, an optional sign, at
 // least one digit and nothing after.
@@ -125,10 +126,15 @@ TProblemCountForm::TProblemCountForm(QWidget* parent)
   cmdFinish = MakeDialogButton(this, QStringLiteral("Finish"), QStyle::SP_DialogApplyButton,
                                QRect(kWidth - 16 - 232, y, 110, 34));
   cmdBack = MakeDialogButton(this, QStringLiteral("Back"), QStyle::SP_ArrowBack, QRect(kWidth - 16 - 354, y, 110, 34));
-  for (QPushButton* button : {cmdBack, cmdFinish, cmdCancel}) {
-    button->setAutoDefault(false);
-    button->setDefault(false);
-  }
+  // Enter is "Finish" wherever the focus is; "Finish" reads the count
+  // field itself, so the field lets Enter through.
+  for (QPushButton* button : {cmdBack, cmdFinish, cmdCancel}) button->setAutoDefault(false);
+  cmdFinish->setDefault(true);
+  txtNumberOfQuestions->SetEnterToWindow(true);
+  txtNumberOfQuestions->setAccessibleName(QStringLiteral("Number of problems"));
+  lblNumberOfProblems->setBuddy(txtNumberOfQuestions);
+  cmdScrollUp->setAccessibleName(QStringLiteral("One more problem"));
+  cmdScrollDown->setAccessibleName(QStringLiteral("One problem fewer"));
 
   tmrStartScroll = new QTimer(this);
   tmrStartScroll->setSingleShot(true);
@@ -142,7 +148,9 @@ TProblemCountForm::TProblemCountForm(QWidget* parent)
   setTabOrder(cmdFinish, cmdCancel);
 
   connect(txtNumberOfQuestions, &TlfInputField::Exited, this, &TProblemCountForm::txtNumberOfQuestionsExit);
-  connect(chkStartOnNewPage, &QAbstractButton::clicked, this, &TProblemCountForm::chkStartOnNewPageClick);
+  // The state, not the click: a screen reader or switch access toggles the
+  // box without clicking it.
+  connect(chkStartOnNewPage, &QAbstractButton::toggled, this, &TProblemCountForm::chkStartOnNewPageClick);
   connect(cmdScrollUp, &QAbstractButton::clicked, this, &TProblemCountForm::cmdScrollUpClick);
   connect(cmdScrollDown, &QAbstractButton::clicked, this, &TProblemCountForm::cmdScrollDownClick);
   connect(cmdScrollUp, &QAbstractButton::pressed, this, [this] { cmdScrollMouseDown(+1); });
@@ -182,6 +190,11 @@ bool TProblemCountForm::Regenerate() {
   if (set_ == nullptr) return false;
   if (count_ > kMaxCount) {
     ShowWizardError(this, QStringLiteral("A question set can hold at most %1 questions.").arg(kMaxCount));
+    SetCount(previous);
+    return false;
+  }
+  if (count_ < 1) {
+    ShowWizardError(this, QStringLiteral("A question set needs at least one question."));
     SetCount(previous);
     return false;
   }

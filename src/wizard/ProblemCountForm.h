@@ -9,9 +9,10 @@
 // message "'<text>' is not a valid integer value" and changes nothing.
 // Counts above kConfirmAbove ask first and are generated with a progress
 // window that can stop them (the previous count and set then stay); counts
-// above kMaxCount are refused. Holding an arrow repeats it every 100 ms
+// below 1 or above kMaxCount are refused. Holding an arrow repeats it every 100 ms
 // after 300 ms, changing only the number shown; the set is generated again
-// on release. Ends with wrNext ("Finish"), wrBack or wrCancel (Escape).
+// on release. Ends with wrNext ("Finish", the default button: Enter, also
+// in the count field), wrBack or wrCancel (Escape).
 #include <QDialog>
 #include <QImage>
 #include <QString>

@@ -21,6 +21,9 @@ TProblemOptionsAddSubForm::TProblemOptionsAddSubForm(TPgmSettings& settings, QWi
   lblSecondTerm = MakeOptionsLabel(this, QStringLiteral("Digits for second term:"), 60, 166);
   cmbSecondTermType = MakeSizeList(this, TermSizeItems(1, 6), QRect(224, 161, 150, 26));
 
+  lblFirstTerm->setBuddy(cmbFirstTermType);
+  lblSecondTerm->setBuddy(cmbSecondTermType);
+
   lblRegrouping = MakeOptionsHeading(this, QStringLiteral("Regrouping:"), 40, 214);
   chkRegroupings = MakeOptionsCheckbox(this, QStringLiteral("  Allow regrouping (carry and borrow)"), 60, 240);
 

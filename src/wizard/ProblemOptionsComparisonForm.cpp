@@ -26,6 +26,7 @@ TProblemOptionsComparisonForm::TProblemOptionsComparisonForm(TPgmSettings& setti
   lblDigits = MakeOptionsLabel(this, QStringLiteral("# of digits in terms:"), 60, 130);
   cmbFirstTermType = MakeSizeList(this, TermSizeItems(1, 3), QRect(224, 125, 150, 26));
 
+  lblDigits->setBuddy(cmbFirstTermType);
   lblDisplayOptions = MakeOptionsHeading(this, QStringLiteral("Display options"), 40, 186);
   optComparisonSymbols = MakeOptionsRadio(this, QStringLiteral("  Display comparison symbols (>, <, =)"), 60, 212);
   optComparisonText = MakeOptionsRadio(this, QStringLiteral("  Display comparison text"), 60, 238);

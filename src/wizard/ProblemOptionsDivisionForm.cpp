@@ -33,6 +33,8 @@ TProblemOptionsDivisionForm::TProblemOptionsDivisionForm(TPgmSettings& settings,
                                 {QStringLiteral("1  (      x)"), QStringLiteral("2  (     xx)"),
                                  QStringLiteral("3  (    xxx)"), QStringLiteral("4  (  xxxx)")},
                                 QRect(250, 65, 150, 26));
+  lblDividend->setBuddy(cmdDividendType);
+  lblDivisor->setBuddy(cmdDivisorType);
   chkNoRemainders = MakeOptionsCheckbox(longDivision, QStringLiteral(" Even division only (no remainders)"), 20, 116);
   tabType->addTab(longDivision, QStringLiteral("Long Division"));
 

@@ -64,11 +64,10 @@ TProblemOptionsForm::TProblemOptionsForm(TPgmSettings& settings, QWidget* parent
                              QRect(right - 2 * kButtonWidth - kButtonGap, y, kButtonWidth, kButtonHeight));
   cmdBack = MakeDialogButton(this, QStringLiteral("Back"), QStyle::SP_ArrowBack,
                              QRect(right - 3 * kButtonWidth - 2 * kButtonGap, y, kButtonWidth, kButtonHeight));
-  // Enter must not leave the dialog behind the user's back.
-  for (QPushButton* button : {cmdBack, cmdNext, cmdCancel}) {
-    button->setAutoDefault(false);
-    button->setDefault(false);
-  }
+  // Enter is "Next" wherever the focus is; no button takes the default
+  // over by getting the focus.
+  for (QPushButton* button : {cmdBack, cmdNext, cmdCancel}) button->setAutoDefault(false);
+  cmdNext->setDefault(true);
   connect(cmdNext, &QPushButton::clicked, this, &TProblemOptionsForm::cmdNextClick);
   connect(cmdBack, &QPushButton::clicked, this, &TProblemOptionsForm::cmdBackClick);
   connect(cmdCancel, &QPushButton::clicked, this, &TProblemOptionsForm::cmdCancelClick);
@@ -176,6 +175,7 @@ void TProblemOptionsForm::ChangeAndUpdate(const std::function<void()>& write) {
 }
 
 void TProblemOptionsForm::SetTabOrderToButtons(std::initializer_list<QWidget*> controls) {
+  firstControl_ = controls.size() == 0 ? nullptr : *controls.begin();
   QWidget* previous = nullptr;
   for (QWidget* control : controls) {
     if (previous != nullptr) setTabOrder(previous, control);
@@ -214,6 +214,16 @@ void TProblemOptionsForm::WriteString(std::string_view key, std::string_view val
 
 void TProblemOptionsForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  // Left to itself the focus may rest on a hidden control, where Space
+  // would act unseen.
+  QWidget* first = firstControl_ != nullptr ? firstControl_ : cmdNext;
+  for (QWidget* w = first;; w = w->nextInFocusChain()) {
+    if (w->isVisibleTo(this) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && w->window() == this) {
+      w->setFocus(Qt::ActiveWindowFocusReason);
+      break;
+    }
+    if (w->nextInFocusChain() == first) break;
+  }
   UpdateExample();
   drawnForShow_ = true;
 }

@@ -7,7 +7,9 @@
 //    819 x 492, fixed size, no title-bar buttons, the dialog font, the
 //    wizard picture at the top left with two instruction lines beside it,
 //    and the buttons "Back", "Next" and "Cancel" at the bottom right;
-//    Escape (and closing the window) is "Cancel";
+//    "Next" is the default button (Enter); Escape (and closing the window)
+//    is "Cancel"; each showing puts the focus on the first control of the
+//    tab order that can take it;
 //  - the binding: SetQuestionSet keeps a reference to the wizard's
 //    WorkingSet; Options() is that set's TQOptions, the only model (the
 //    dialog keeps no copy; its controls are a view of it);
@@ -71,6 +73,7 @@
 #include <string_view>
 
 #include "quiz/QOptions.h"
+#include "wizard/DialogParts.h"
 
 class QFrame;
 class QLabel;
@@ -87,8 +90,8 @@ class TProblemOptionsForm : public QDialog {
   Q_OBJECT
 
 public:
-  static constexpr int kClientWidth = 819;
-  static constexpr int kClientHeight = 492;
+  static constexpr int kClientWidth = kWizardWidth;
+  static constexpr int kClientHeight = kWizardHeight;
 
   TProblemOptionsForm(TPgmSettings& settings, QWidget* parent);
   ~TProblemOptionsForm() override;
@@ -178,6 +181,7 @@ protected:
 private:
   TPgmSettings& settings_;
   TQuestionSet* set_ = nullptr;
+  QWidget* firstControl_ = nullptr;  // the start of the tab order
   bool loading_ = false;
   QImage example_;
   int examplesDrawn_ = 0;

@@ -71,6 +71,16 @@ TProblemOptionsGraphForm::TProblemOptionsGraphForm(TPgmSettings& settings, QWidg
 
   CreateExampleArea(QRect(440, 150, 361, 251), kExampleSize, false);
 
+  // The sentence's parts have no label of their own.
+  cmbType->setAccessibleName(QStringLiteral("Graph shows"));
+  cmbItem->setAccessibleName(QStringLiteral("Items"));
+  txtPredicate->setAccessibleName(QStringLiteral("Rest of the sentence"));
+  lblXLegend->setBuddy(txtXLegendTitle);
+  lblYLegend->setBuddy(txtYLegendTitle);
+  for (int i = 0; i < 4; ++i) lblCaption[i]->setBuddy(txtCaption[i]);
+  lblGraphType->setBuddy(cmbGraphType);
+  lblDigits->setBuddy(cmbFirstTermType);
+
   // Kept from the dialog's earlier form; only the title box is read.
   lblOrientation = MakeOptionsLabel(this, QStringLiteral("Orientation:"), 0, 0);
   lblIncrementCount = MakeOptionsLabel(this, QStringLiteral("# of increments:"), 0, 0);
@@ -84,6 +94,10 @@ TProblemOptionsGraphForm::TProblemOptionsGraphForm(TPgmSettings& settings, QWidg
   lblTitle = MakeOptionsLabel(this, QStringLiteral("Title:"), 0, 0);
   txtGraphTitle = MakeOptionsTextBox(this, QRect(0, 0, 150, 24), kLegendLength);
   txtGraphTitle->setText(QStringLiteral("Title"));
+  lblIncrementCount->setBuddy(txtIncrementCount);
+  lblStepSize->setBuddy(txtStepSize);
+  lblRoundTo->setBuddy(cmbSecondTermType);
+  lblTitle->setBuddy(txtGraphTitle);
   for (QWidget* hidden : std::initializer_list<QWidget*>{lblOrientation, lblIncrementCount, txtIncrementCount,
                                                          lblStepSize, txtStepSize, lblRoundTo, cmbSecondTermType,
                                                          lblTitle, txtGraphTitle})

@@ -27,6 +27,8 @@ TProblemOptionsMultiplicationForm::TProblemOptionsMultiplicationForm(TPgmSetting
   cmbFirstTermType = MakeSizeList(openEnded, TermSizeItems(1, 3), QRect(250, 25, 150, 26));
   lblSecondTerm = MakeOptionsLabel(openEnded, QStringLiteral("Number of digits for second term:"), 20, 70);
   cmbSecondTermType = MakeSizeList(openEnded, TermSizeItems(1, 3), QRect(250, 65, 150, 26));
+  lblFirstTerm->setBuddy(cmbFirstTermType);
+  lblSecondTerm->setBuddy(cmbSecondTermType);
   tabType->addTab(openEnded, QStringLiteral("Open-ended Multiplication"));
 
   lblOrientation = MakeOptionsHeading(this, QStringLiteral("Orientation:"), 20, 384);

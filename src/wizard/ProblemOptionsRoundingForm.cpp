@@ -25,12 +25,14 @@ TProblemOptionsRoundingForm::TProblemOptionsRoundingForm(TPgmSettings& settings,
   lblRoundingOptions = MakeOptionsHeading(this, QStringLiteral("Rounding Term Options:"), 40, 96);
   lblDigits = MakeOptionsLabel(this, QStringLiteral("Number of digits in term to be rounded:"), 60, 130);
   cmbFirstTermType = MakeSizeList(this, TermSizeItems(2, 5), QRect(60, 152, 150, 26));
+  lblDigits->setBuddy(cmbFirstTermType);
   lblRoundTo = MakeOptionsLabel(this, QStringLiteral("Round to the nearest:"), 60, 196);
   cmbSecondTermType = MakeSizeList(
       this,
       {QStringLiteral("10"), QStringLiteral("100"), QStringLiteral("1,000"), QStringLiteral("10,000"),
        QStringLiteral("100,000")},
       QRect(60, 218, 150, 26));
+  lblRoundTo->setBuddy(cmbSecondTermType);
 
   SetTabOrderToButtons({cmbFirstTermType, cmbSecondTermType});
 

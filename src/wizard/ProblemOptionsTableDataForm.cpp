@@ -72,6 +72,19 @@ TProblemOptionsTableDataForm::TProblemOptionsTableDataForm(TPgmSettings& setting
 
   CreateExampleArea(QRect(420, 150, 385, 222), kExampleSize);
 
+  // The sentence's parts and the table's boxes have no label of their own.
+  cmbType->setAccessibleName(QStringLiteral("Table holds"));
+  cmbItem->setAccessibleName(QStringLiteral("Items"));
+  txtPredicate->setAccessibleName(QStringLiteral("Rest of the sentence"));
+  lblDigits->setBuddy(cmbFirstTermType);
+  lblRoundTo->setBuddy(cmbSecondTermType);
+  txtCaptionHead->setAccessibleName(QStringLiteral("Caption of the names column"));
+  txtDataHead->setAccessibleName(QStringLiteral("Caption of the numbers column"));
+  for (int row = 0; row < 4; ++row) {
+    txtCaption[row]->setAccessibleName(QStringLiteral("Name in row %1").arg(row + 1));
+    txtData[row]->setAccessibleName(QStringLiteral("Number in row %1").arg(row + 1));
+  }
+
   SetTabOrderToButtons({cmbType, cmbItem, txtPredicate, cmbFirstTermType, cmbSecondTermType, txtCaptionHead,
                         txtDataHead, txtCaption[0], txtCaption[1], txtCaption[2], txtCaption[3]});
 

@@ -15,8 +15,9 @@ namespace sumcraft {
 
 namespace {
 
-constexpr int kWidth = 600;
-constexpr int kHeight = 300;
+constexpr int kWidth = kWizardWidth;
+constexpr int kHeight = kWizardHeight;
+constexpr int kButtonY = kHeight - 16 - 34;
 constexpr int kColumnX[3] = {20, 200, 400};
 constexpr int kRowY0 = 28;
 constexpr int kRowStep = 30;
@@ -81,12 +82,14 @@ TProblemTypeForm::TProblemTypeForm(QWidget* parent)
   optGraphs = radios_[10].first;
   optAddition->setChecked(true);
 
-  cmdNext = MakeDialogButton(this, QStringLiteral("Next"), QStyle::SP_ArrowForward, QRect(352, 250, 110, 34));
-  cmdCancel = MakeDialogButton(this, QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton, QRect(474, 250, 110, 34));
-  for (QPushButton* button : {cmdNext, cmdCancel}) {
-    button->setAutoDefault(false);
-    button->setDefault(false);
-  }
+  // Where steps 2 and 3 have their "Next" and "Cancel".
+  cmdNext = MakeDialogButton(this, QStringLiteral("Next"), QStyle::SP_ArrowForward,
+                             QRect(kWidth - 16 - 232, kButtonY, 110, 34));
+  cmdCancel = MakeDialogButton(this, QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton,
+                               QRect(kWidth - 16 - 110, kButtonY, 110, 34));
+  // Enter is "Next" wherever the focus is.
+  for (QPushButton* button : {cmdNext, cmdCancel}) button->setAutoDefault(false);
+  cmdNext->setDefault(true);
   connect(cmdNext, &QPushButton::clicked, this, [this] { done(wrNext); });
   connect(cmdCancel, &QPushButton::clicked, this, [this] { done(wrCancel); });
 

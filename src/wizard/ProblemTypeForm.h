@@ -4,8 +4,8 @@
 //
 // Checking a radio button writes its code into the bound set's
 // Options.Operand and into ChosenType(); the wizard goes on to the options
-// dialog of ChosenType(). Ends with wrNext ("Next") or wrCancel ("Cancel",
-// Escape). Created once: the checked button and the chosen type last until
+// dialog of ChosenType(). Ends with wrNext ("Next", the default button:
+// Enter) or wrCancel ("Cancel", Escape). Created once: the checked button and the chosen type last until
 // the program ends (Addition at start).
 #include <QDialog>
 #include <array>

@@ -67,8 +67,11 @@ TProblemOptionsForm* TQuestionWizard::OptionsForm(std::uint8_t problemType) cons
 void TQuestionWizard::SetModalRunner(TModalRunner runner) { runner_ = std::move(runner); }
 
 int TQuestionWizard::ShowStep(QDialog& dialog) {
-  if (runner_) return runner_(dialog);
-  return dialog.exec();
+  // Each step opens where the last one was, wherever the user moved it.
+  if (lastPlace_) dialog.move(*lastPlace_);
+  const int result = runner_ ? runner_(dialog) : dialog.exec();
+  lastPlace_ = dialog.pos();
+  return result;
 }
 
 bool TQuestionWizard::Run(TQuestionSet& workingSet, TQuiz& quiz) {

@@ -18,13 +18,17 @@
 // the count state empties the WorkingSet and generates it again.
 //
 // The wizard owns its windows (all created here, once) and deletes them
-// with itself; they are children of `parent`, centred over it. Every window
+// with itself; they are children of `parent`. The first one shown is
+// centred over it; every later one opens at the place of the one before,
+// so that the steps, all of one size, do not jump. Every window
 // keeps its controls' state from one run to the next.
+#include <QPoint>
 #include <QPointer>
 #include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QDialog;
@@ -89,6 +93,7 @@ private:
   std::vector<QPointer<QDialog>> owned_;
   TModalRunner runner_;
   std::vector<TState> trace_;
+  std::optional<QPoint> lastPlace_;
 };
 
 }  // namespace sumcraft

@@ -62,6 +62,10 @@ TfrmQuizOptions::TfrmQuizOptions(QWidget* parent) : QDialog(parent) {
   chkPrintFooterText = MakeBox(this, QStringLiteral("  Print footer text"), 32, 286);
   txtFooterText = MakeTextField(this, kFooterMaxLength, QRect(56, 314, 444, 24));
 
+  // Each field is named by the box that switches it on.
+  txtQuizTitle->setAccessibleName(QStringLiteral("Quiz title"));
+  txtFooterText->setAccessibleName(QStringLiteral("Footer text"));
+
   auto* rule = new QFrame(this);
   rule->setFrameShape(QFrame::HLine);
   rule->setFrameShadow(QFrame::Sunken);

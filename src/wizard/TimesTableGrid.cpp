@@ -51,7 +51,9 @@ TTimesTableGrid::TTimesTableGrid(QWidget* parent) : QWidget(parent) {
     auto* master = MakeOptionsCheckbox(this, QStringLiteral("%1 and").arg(factor), x, y);
     master->setObjectName(MasterName(factor));
     masters_[static_cast<std::size_t>(factor - 1)] = master;
-    connect(master, &QAbstractButton::clicked, this, [this, factor] { MasterClicked(factor); });
+    // Any change of the state but the grid's own (masterBusy_) passes down,
+    // so a screen reader toggling the box works as a click does.
+    connect(master, &QCheckBox::stateChanged, this, [this, factor] { MasterClicked(factor); });
     for (int range = 0; range < kRanges; ++range) {
       auto* box = MakeOptionsCheckbox(this, QString::fromLatin1(kRangeCaption[range]), x + 14, y + 24 + range * 24);
       box->setObjectName(RangeName(factor, range));

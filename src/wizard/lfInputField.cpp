@@ -13,6 +13,7 @@
 #include <QStyleFactory>
 #include <stdexcept>
 
+#include "render/CodePage1252.h"
 #include "wizard/FieldText.h"
 
 namespace sumcraft {
@@ -33,7 +34,12 @@ bool IsKeyboardEntry(Qt::FocusReason reason) {
 // A key event whose text a line edit would insert.
 bool InsertsText(const QKeyEvent& event) {
   const QString text = event.text();
-  if (text.isEmpty() || !text.at(0).isPrint()) return false;
+  if (text.isEmpty()) return false;
+  // A character beyond the 16-bit range comes as a surrogate pair.
+  const char32_t first = text.size() > 1 && text.at(0).isHighSurrogate() && text.at(1).isLowSurrogate()
+                             ? QChar::surrogateToUcs4(text.at(0), text.at(1))
+                             : text.at(0).unicode();
+  if (!QChar::isPrint(first)) return false;
   return !(event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
 }
 
@@ -127,6 +133,7 @@ QString TlfInputField::Insertion(const QString& typed) const {
   const int selLength = hasSelectedText() ? selectionLength() : 0;
   const int selStart = selLength > 0 ? selectionStart() : cursorPosition();
   QString result = keys_ == aAnyKey ? typed : AcceptedInsertion(keys_, text(), selStart, selLength, typed);
+  result.removeIf([](QChar ch) { return !InCodePage1252(ch); });
   result = WithCharCase(result);
   if (maxLength_ > 0) {
     const qsizetype room = maxLength_ - (text().size() - selLength);
@@ -207,7 +214,7 @@ void TlfInputField::ApplyExitRules() {
 
 void TlfInputField::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    event->accept();
+    event->setAccepted(!enterToWindow_);
     return;
   }
   if (event->matches(QKeySequence::Paste)) {

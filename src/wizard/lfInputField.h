@@ -9,7 +9,11 @@
 //    of the clipboard, and any other line break cuts the text there;
 //  - Enter does nothing: it neither starts a line nor reaches the dialog, so
 //    no default button fires while a field still has to be left (and its
-//    Exited handler run);
+//    Exited handler run). With EnterToWindow, for fields whose window reads
+//    them itself when its default button is pressed, Enter goes on to the
+//    window instead;
+//  - characters a quiz file cannot hold (outside Windows-1252) are refused
+//    like any other filtered key, so they never turn into "?" on paper;
 //  - on entry (Tab, Backtab, a shortcut or a click) Entered is emitted and,
 //    with HighlightOnEntry, the whole text selected;
 //  - on exit TrimText and FormatString are applied, then Exited is emitted,
@@ -85,6 +89,9 @@ public:
 
   // On (the default) the selection goes when the field is left; off, it
   // stays and stays visible.
+  bool EnterToWindow() const { return enterToWindow_; }
+  void SetEnterToWindow(bool on) { enterToWindow_ = on; }
+
   bool HideSelection() const { return hideSelection_; }
   void SetHideSelection(bool on) { hideSelection_ = on; }
 
@@ -132,6 +139,7 @@ private:
   KeysAllowed keys_ = aAnyKey;
   bool trimText_ = false;
   bool hideSelection_ = true;
+  bool enterToWindow_ = false;
   bool selectOnClick_ = false;  // focus came by a click: select all on release
 };
 

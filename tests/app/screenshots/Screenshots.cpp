@@ -1,7 +1,8 @@
 // Takes the screenshots of the README from the program's own windows: the
-// welcome page, a multi-page sample quiz with a set selected, and the help
-// window. Runs on the offscreen platform with a temporary home folder, so
-// it needs no display and leaves the user's folders alone.
+// welcome page, a multi-page sample quiz with a set selected, the help
+// window, the wizard's windows and the print window. Runs on the offscreen
+// platform with a temporary home folder, so it needs no display and leaves
+// the user's folders alone.
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -17,6 +18,7 @@
 #include "render/Fonts.h"
 #include "render/MetaReport.h"
 #include "render/Layout.h"
+#include "WizardScreenshots.h"
 
 namespace {
 
@@ -78,5 +80,6 @@ int main(int argc, char** argv) {
 
   window.ShowHelpTopic(kQuickStartTopic);
   ok = Save(*window.HelpWindow(), folder, QStringLiteral("help.png")) && ok;
+  ok = SaveWizardScreenshots(folder, QStringLiteral(SUMCRAFT_DEFAULTS "/TableTemplates.tdf")) && ok;
   return ok ? 0 : 1;
 }

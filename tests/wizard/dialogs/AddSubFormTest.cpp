@@ -208,13 +208,13 @@ TEST_F(AddSubFormTest, BackCancelAndEscapeSaveNothingAndTheNextEntryForgetsTheCh
   EXPECT_EQ(SettingsText(), "");
 }
 
-TEST_F(AddSubFormTest, EnterNeitherSavesNorCloses) {
+TEST_F(AddSubFormTest, EnterFromAListIsNext) {
   Enter(ptAddition);
   form.cmbFirstTermType->setFocus();
   QTest::keyClick(form.cmbFirstTermType, Qt::Key_Return);
-  QTest::keyClick(&form, Qt::Key_Enter);
-  EXPECT_TRUE(form.isVisible());
-  EXPECT_EQ(SettingsText(), "");
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(form.result(), wrNext);
+  EXPECT_NE(SettingsText(), "");
 }
 
 TEST_F(AddSubFormTest, EveryChangeAndEveryShowingDrawsANewExampleButLoadingDrawsNone) {

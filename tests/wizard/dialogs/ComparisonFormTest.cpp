@@ -2,7 +2,6 @@
 // and its CompareSettings section.
 #include <gtest/gtest.h>
 
-#include <QDir>
 
 #include "generate/Random.h"
 #include "quiz/ProblemType.h"
@@ -108,11 +107,6 @@ TEST_F(ComparisonFormTest, ChangesLeftWithBackOrCancelAreNeitherSavedNorSeenAgai
   EXPECT_TRUE(form.optComparisonSymbols->isChecked());
 }
 
-TEST_F(ComparisonFormTest, RedrawFitsInAFrame) {
-  form.LoadSettings();
-  test::ChooseItem(form.cmbFirstTermType, 2);
-  test::ExpectWithinFrame("comparison example", test::MedianMilliseconds([&] { form.UpdateExample(); }));
-}
 
 // The wizard's step 2 for each of these types is its dialog, and each
 // dialog reads and writes its own section.
@@ -151,18 +145,6 @@ TEST_F(ComparisonFormTest, TheWizardOffersTheDialogOfEachType) {
   }
 }
 
-TEST_F(ComparisonFormTest, Screenshot) {
-  const QString folder = qEnvironmentVariable("SUMCRAFT_SCREENSHOT_DIR");
-  if (folder.isEmpty()) GTEST_SKIP() << "SUMCRAFT_SCREENSHOT_DIR not set";
-  QDir().mkpath(folder);
-  WriteSettings("[CompareSettings]\nFirstTermType=2\nSecondTermType=2\nSymbolType=0\n");
-  form.LoadSettings();
-  SetRandomState(3);
-  form.show();
-  QApplication::processEvents();
-  EXPECT_TRUE(form.grab().save(folder + QStringLiteral("/wizard-comparison-options.png")));
-  form.hide();
-}
 
 }  // namespace
 }  // namespace sumcraft

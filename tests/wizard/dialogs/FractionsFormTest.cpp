@@ -2,7 +2,6 @@
 // only for sums and differences.
 #include <gtest/gtest.h>
 
-#include <QDir>
 
 #include "generate/Random.h"
 #include "quiz/ProblemType.h"
@@ -83,24 +82,7 @@ TEST_F(FractionsFormTest, BackSavesNothing) {
   EXPECT_EQ(SettingsText(), "");
 }
 
-TEST_F(FractionsFormTest, RedrawFitsInAFrame) {
-  WriteSettings("[FractionSettings]\nFractionType=3\n");
-  form.LoadSettings();
-  test::ExpectWithinFrame("fractions example", test::MedianMilliseconds([&] { form.UpdateExample(); }));
-}
 
-TEST_F(FractionsFormTest, Screenshot) {
-  const QString folder = qEnvironmentVariable("SUMCRAFT_SCREENSHOT_DIR");
-  if (folder.isEmpty()) GTEST_SKIP() << "SUMCRAFT_SCREENSHOT_DIR not set";
-  QDir().mkpath(folder);
-  WriteSettings("[FractionSettings]\nFractionType=3\n");
-  form.LoadSettings();
-  SetRandomState(4);
-  form.show();
-  QApplication::processEvents();
-  EXPECT_TRUE(form.grab().save(folder + QStringLiteral("/wizard-fractions-options.png")));
-  form.hide();
-}
 
 }  // namespace
 }  // namespace sumcraft

@@ -2,7 +2,6 @@
 // type and digits, the scale kept as text in the file, and the preview.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QScrollArea>
 
 #include "generate/Random.h"
@@ -174,27 +173,7 @@ TEST_F(GraphFormTest, BackAndCancelSaveNothing) {
   EXPECT_EQ(SettingsText(), "");
 }
 
-TEST_F(GraphFormTest, RedrawFitsInAFrame) {
-  test::TemplateList templates(test::kTestTemplates);
-  form.LoadSettings();
-  test::ExpectWithinFrame("graph preview", test::MedianMilliseconds([&] { form.DrawGraphExample(); }));
-  test::ChooseItem(form.cmbGraphType, 0);
-  test::ExpectWithinFrame("graph preview, horizontal",
-                          test::MedianMilliseconds([&] { form.DrawGraphExample(); }));
-}
 
-TEST_F(GraphFormTest, Screenshot) {
-  const QString folder = qEnvironmentVariable("SUMCRAFT_SCREENSHOT_DIR");
-  if (folder.isEmpty()) GTEST_SKIP() << "SUMCRAFT_SCREENSHOT_DIR not set";
-  QDir().mkpath(folder);
-  test::TemplateList templates(test::kTestTemplates);
-  form.LoadSettings();
-  SetRandomState(23);
-  form.show();
-  QApplication::processEvents();
-  EXPECT_TRUE(form.grab().save(folder + QStringLiteral("/wizard-graph-options.png")));
-  form.hide();
-}
 
 }  // namespace
 }  // namespace sumcraft

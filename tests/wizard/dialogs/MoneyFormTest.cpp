@@ -1,7 +1,6 @@
 // The money dialog: five boxes over one bit mask, bits without a box kept.
 #include <gtest/gtest.h>
 
-#include <QDir>
 
 #include "generate/Random.h"
 #include "quiz/ProblemType.h"
@@ -88,24 +87,7 @@ TEST_F(MoneyFormTest, CancelSavesNothing) {
   EXPECT_EQ(SettingsText(), "");
 }
 
-TEST_F(MoneyFormTest, RedrawFitsInAFrame) {
-  form.LoadSettings();
-  test::Click(form.chkAbove100);
-  test::ExpectWithinFrame("money example", test::MedianMilliseconds([&] { form.UpdateExample(); }));
-}
 
-TEST_F(MoneyFormTest, Screenshot) {
-  const QString folder = qEnvironmentVariable("SUMCRAFT_SCREENSHOT_DIR");
-  if (folder.isEmpty()) GTEST_SKIP() << "SUMCRAFT_SCREENSHOT_DIR not set";
-  QDir().mkpath(folder);
-  WriteSettings("[MoneySettings]\nCoinsToUse=143\n");
-  form.LoadSettings();
-  SetRandomState(5);
-  form.show();
-  QApplication::processEvents();
-  EXPECT_TRUE(form.grab().save(folder + QStringLiteral("/wizard-money-options.png")));
-  form.hide();
-}
 
 }  // namespace
 }  // namespace sumcraft

@@ -1,17 +1,15 @@
 #pragma once
 // What the tests of the comparison, money, fractions, time, rounding,
-// table-data and graph dialogs share: the settings file as lines, a small
-// template file loaded into the program-wide list, and timing a redraw.
+// table-data and graph dialogs share: the settings file as lines, and a
+// small template file loaded into the program-wide list.
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QComboBox>
 #include <QImage>
 #include <QSignalBlocker>
 #include <QTest>
 #include <QPushButton>
 #include <algorithm>
-#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -95,26 +93,6 @@ public:
 private:
   TempFolder folder_;
 };
-
-// The median time of `runs` calls of `redraw`, in milliseconds.
-inline double MedianMilliseconds(const std::function<void()>& redraw, int runs = 15) {
-  std::vector<double> times;
-  for (int i = 0; i < runs; ++i) {
-    QElapsedTimer timer;
-    timer.start();
-    redraw();
-    times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
-
-// A redraw's time is reported for the record; the one-frame target (16 ms)
-// is checked by the benchmarks, where the machine's load cannot fail a test.
-inline void ExpectWithinFrame(const char* what, double milliseconds) {
-  ::testing::Test::RecordProperty(what, std::to_string(milliseconds));
-  std::printf("[ timing   ] %s: %.2f ms\n", what, milliseconds);
-}
 
 // Whether any pixel of `rect` in `image` is darker than light grey.
 inline bool HasInk(const QImage& image, const QRect& rect) {

@@ -275,10 +275,10 @@ TEST_F(CountFormTest, ThePreviewShowsThePageWhereTheSetBeginsAndItsSpan) {
 
 TEST_F(CountFormTest, FinishMakesTheSetHoldTheCountTyped) {
   Enter();
-  TypeCount(QStringLiteral("0"));
+  TypeCount(QStringLiteral("3"));
   Click(form.cmdFinish);
   EXPECT_EQ(form.result(), wrNext);
-  EXPECT_EQ(set_.Count(), 0u);
+  EXPECT_EQ(set_.Count(), 3u);
 
   Enter();
   TypeCount(QStringLiteral("5000"));
@@ -358,14 +358,24 @@ TEST_F(CountFormTest, StoppingTheProgressKeepsThePreviousCountAndSet) {
   EXPECT_TRUE(SameQuestions(set_, before));
 }
 
-TEST_F(CountFormTest, CountsBeyondTheLimitAreRefused) {
+TEST_F(CountFormTest, CountsOutsideOneToTheLimitAreRefused) {
   Enter();
-  TypeCount(QString::number(TProblemCountForm::kMaxCount + 1));
-  LeaveField();
-  ASSERT_EQ(messages_.errors.size(), 1);
-  EXPECT_TRUE(messages_.questions.isEmpty());
-  EXPECT_EQ(form.Count(), 10);
-  EXPECT_EQ(set_.Count(), 10u);
+  for (int count : {0, TProblemCountForm::kMaxCount + 1}) {
+    messages_.errors.clear();
+    TypeCount(QString::number(count));
+    LeaveField();
+    ASSERT_EQ(messages_.errors.size(), 1) << count;
+    EXPECT_TRUE(messages_.questions.isEmpty());
+    EXPECT_EQ(form.Count(), 10);
+    EXPECT_EQ(set_.Count(), 10u);
+    // Enter in the field ("Finish") refuses it too and stays.
+    TypeCount(QString::number(count));
+    form.setResult(-1);
+    QTest::keyClick(form.txtNumberOfQuestions, Qt::Key_Return);
+    EXPECT_EQ(messages_.errors.size(), 2) << count;
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(set_.Count(), 10u);
+  }
 }
 
 TEST_F(CountFormTest, BackAndCancelCloseWithTheirResults) {

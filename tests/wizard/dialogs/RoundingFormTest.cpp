@@ -2,7 +2,6 @@
 // the example.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QPainter>
 
 #include "generate/Random.h"
@@ -106,24 +105,7 @@ TEST_F(RoundingFormTest, BackSavesNothing) {
   EXPECT_EQ(SettingsText(), "");
 }
 
-TEST_F(RoundingFormTest, RedrawFitsInAFrame) {
-  form.LoadSettings();
-  test::ChooseItem(form.cmbFirstTermType, 4);
-  test::ExpectWithinFrame("rounding example", test::MedianMilliseconds([&] { form.UpdateExample(); }));
-}
 
-TEST_F(RoundingFormTest, Screenshot) {
-  const QString folder = qEnvironmentVariable("SUMCRAFT_SCREENSHOT_DIR");
-  if (folder.isEmpty()) GTEST_SKIP() << "SUMCRAFT_SCREENSHOT_DIR not set";
-  QDir().mkpath(folder);
-  WriteSettings("[RoundingSettings]\nFirstTermType=3\nSecondTermType=3\n");
-  form.LoadSettings();
-  SetRandomState(8);
-  form.show();
-  QApplication::processEvents();
-  EXPECT_TRUE(form.grab().save(folder + QStringLiteral("/wizard-rounding-options.png")));
-  form.hide();
-}
 
 }  // namespace
 }  // namespace sumcraft

@@ -2,7 +2,6 @@
 // sizes of the numbers with their coupling, and the preview numbers.
 #include <gtest/gtest.h>
 
-#include <QDir>
 
 #include "generate/AnswerText.h"
 #include "generate/Random.h"
@@ -214,25 +213,7 @@ TEST_F(TableDataFormTest, NextReadsTheBoxesAndBackSavesNothing) {
             (Lines{"[TableDataSettings]", "FirstTermType=1", "SecondTermType=0"}));
 }
 
-TEST_F(TableDataFormTest, RedrawFitsInAFrame) {
-  test::TemplateList templates(test::kTestTemplates);
-  form.LoadSettings();
-  test::ExpectWithinFrame("table-data refresh", test::MedianMilliseconds([&] { form.RefreshTableData(); }));
-}
 
-TEST_F(TableDataFormTest, Screenshot) {
-  const QString folder = qEnvironmentVariable("SUMCRAFT_SCREENSHOT_DIR");
-  if (folder.isEmpty()) GTEST_SKIP() << "SUMCRAFT_SCREENSHOT_DIR not set";
-  QDir().mkpath(folder);
-  test::TemplateList templates(test::kTestTemplates);
-  WriteSettings("[TableDataSettings]\nFirstTermType=2\nSecondTermType=1\n");
-  form.LoadSettings();
-  SetRandomState(17);
-  form.show();
-  QApplication::processEvents();
-  EXPECT_TRUE(form.grab().save(folder + QStringLiteral("/wizard-tabledata-options.png")));
-  form.hide();
-}
 
 }  // namespace
 }  // namespace sumcraft

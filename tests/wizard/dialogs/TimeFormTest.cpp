@@ -1,7 +1,6 @@
 // The time dialog: the smallest interval of the clocks.
 #include <gtest/gtest.h>
 
-#include <QDir>
 
 #include "generate/Random.h"
 #include "quiz/ProblemType.h"
@@ -72,23 +71,7 @@ TEST_F(TimeFormTest, CancelSavesNothing) {
   EXPECT_EQ(SettingsText(), "");
 }
 
-TEST_F(TimeFormTest, RedrawFitsInAFrame) {
-  form.LoadSettings();
-  test::ExpectWithinFrame("time example", test::MedianMilliseconds([&] { form.UpdateExample(); }));
-}
 
-TEST_F(TimeFormTest, Screenshot) {
-  const QString folder = qEnvironmentVariable("SUMCRAFT_SCREENSHOT_DIR");
-  if (folder.isEmpty()) GTEST_SKIP() << "SUMCRAFT_SCREENSHOT_DIR not set";
-  QDir().mkpath(folder);
-  WriteSettings("[TimeSettings]\nFirstTermType=3\n");
-  form.LoadSettings();
-  SetRandomState(6);
-  form.show();
-  QApplication::processEvents();
-  EXPECT_TRUE(form.grab().save(folder + QStringLiteral("/wizard-time-options.png")));
-  form.hide();
-}
 
 }  // namespace
 }  // namespace sumcraft

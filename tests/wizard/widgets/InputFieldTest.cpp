@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QFont>
 #include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -148,6 +149,39 @@ TEST_F(InputFieldTest, EnterNeitherChangesTheTextNorReachesTheDialog) {
   okButton_->setFocus();
   QTest::keyClick(okButton_, Qt::Key_Return);
   EXPECT_EQ(accepted.count(), 1);
+}
+
+TEST_F(InputFieldTest, EnterToWindowLetsTheDefaultButtonAnswer) {
+  field_->SetEnterToWindow(true);
+  field_->setText(QStringLiteral("ab"));
+  QSignalSpy accepted(&dialog_, &QDialog::accepted);
+  Key(Qt::Key_Return);
+  EXPECT_EQ(field_->text(), QStringLiteral("ab"));
+  EXPECT_EQ(accepted.count(), 1);
+}
+
+// A quiz file holds Windows-1252; anything else would print as "?".
+TEST_F(InputFieldTest, CharactersOutsideTheQuizFilesCodePageAreRefused) {
+  const struct {
+    QString In, Kept;
+  } cases[] = {
+      {QStringLiteral("caf\u00E9 \u20AC5 \u201Cok\u201D"), QStringLiteral("caf\u00E9 \u20AC5 \u201Cok\u201D")},
+      {QStringLiteral("a\u0105b\u4E2Dc"), QStringLiteral("abc")},
+      {QStringLiteral("x") + QString::fromUcs4(U"\U0001F600") + QStringLiteral("y"), QStringLiteral("xy")},
+  };
+  for (const auto& c : cases) {
+    Start(aAnyKey, QString(), 0);
+    // One key event per character, as a keyboard layout sends them.
+    for (char32_t ch : c.In.toUcs4()) {
+      QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUcs4(&ch, 1));
+      QApplication::sendEvent(field_, &key);
+    }
+    EXPECT_EQ(field_->text(), c.Kept) << "typed " << c.In.toStdString();
+    Start(aAnyKey, QString(), 0);
+    QGuiApplication::clipboard()->setText(c.In);
+    field_->Paste();
+    EXPECT_EQ(field_->text(), c.Kept) << "pasted " << c.In.toStdString();
+  }
 }
 
 TEST_F(InputFieldTest, EscapeInAFieldReachesTheDialog) {
