@@ -137,7 +137,9 @@ TEST_F(TableDefsTest, AFileWithoutAnyUsableTemplateIsReported) {
     SCOPED_TRACE(c.text);
     LoadText(c.text);
     ASSERT_EQ(defs_.Problems().size(), c.problems);
-    if (c.problems > 0) EXPECT_NE(defs_.Problems().back().find("no usable template"), std::string::npos);
+    if (c.problems > 0) {
+      EXPECT_NE(defs_.Problems().back().find("no usable template"), std::string::npos);
+    }
   }
 }
 
