@@ -33,15 +33,18 @@ bool KnownProblemType(std::uint8_t type) {
 // A set is made anew on a copy, so that a failure leaves the quiz as it was.
 // A set of a type this program cannot generate would come back blank: it is
 // refused instead, its questions kept.
-TQuestionSet Renewed(const TQuestionSet& set, std::size_t index) {
+THeldQuestions Renewed(const TQuestionSet& set, std::size_t index) {
   if (!KnownProblemType(set.Options.Operand)) {
     throw std::runtime_error("Set " + std::to_string(index + 1) + " is of a problem type this version does not know (" +
                              std::to_string(set.Options.Operand) + "), so its questions cannot be made anew. They are "
                              "kept as they are.");
   }
-  TQuestionSet renewed = set;
+  TQuestionSet renewed;
+  renewed.Options = set.Options;
   Generate(renewed, QuestionCountOf(set));
-  return renewed;
+  THeldQuestions held{index, renewed.Questions(), nullptr};
+  if (!(renewed.Options == set.Options)) held.Options = std::make_unique<TQOptions>(renewed.Options);
+  return held;
 }
 
 std::unique_ptr<TQuiz> LaidOutEmptyQuiz() {
@@ -153,16 +156,16 @@ void TQuizDocument::DeleteSet(int index) {
 void TQuizDocument::RecreateSet(int index) {
   if (index < 0 || index >= SetCount()) throw std::out_of_range("no set to re-create");
   const auto i = static_cast<std::size_t>(index);
-  std::vector<std::pair<std::size_t, TQuestionSet>> renewed;
-  renewed.emplace_back(i, Renewed(quiz_->Sets.Item(i), i));
+  std::vector<THeldQuestions> renewed;
+  renewed.push_back(Renewed(quiz_->Sets.Item(i), i));
   Push(new TSwapSetsStep(*this, QStringLiteral("Re-create Section"), std::move(renewed)));
 }
 
 void TQuizDocument::RecreateQuiz() {
   if (quiz_->Sets.Count() == 0) return;
-  std::vector<std::pair<std::size_t, TQuestionSet>> renewed;
+  std::vector<THeldQuestions> renewed;
   renewed.reserve(quiz_->Sets.Count());
-  for (std::size_t i = 0; i < quiz_->Sets.Count(); ++i) renewed.emplace_back(i, Renewed(quiz_->Sets.Item(i), i));
+  for (std::size_t i = 0; i < quiz_->Sets.Count(); ++i) renewed.push_back(Renewed(quiz_->Sets.Item(i), i));
   Push(new TSwapSetsStep(*this, QStringLiteral("Re-create Quiz"), std::move(renewed)));
 }
 

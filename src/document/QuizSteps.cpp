@@ -14,7 +14,13 @@ void TSetInOutStep::TakeOut() {
 }
 
 void TSwapSetsStep::Swap() {
-  for (auto& [index, set] : held_) std::swap(Quiz().Sets.Item(index), set);
+  for (THeldQuestions& held : held_) {
+    TQuestionSet& set = Quiz().Sets.Item(held.Index);
+    std::vector<TQuizQuestion> shown = set.Questions();  // an exact-size copy
+    set.ReplaceQuestions(std::move(held.Questions));
+    held.Questions = std::move(shown);
+    if (held.Options) std::swap(set.Options, *held.Options);
+  }
   Report({});
 }
 

@@ -3,6 +3,7 @@
 // that is not in the quiz and swaps it in on undo and redo; the document
 // lays the quiz out after each.
 #include <QUndoCommand>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -43,18 +44,26 @@ private:
   std::optional<TQuestionSet> held_;
 };
 
-// Sets replaced by others at the same places (Re-create Section, Re-create
-// Quiz): the held sets and the quiz's trade places.
+// New questions for sets at their places (Re-create Section, Re-create
+// Quiz): the held questions and the quiz's trade places. Options are held
+// only for a set whose options the generation changed (tables and graphs
+// draw new data), so a step costs little more than its questions.
+struct THeldQuestions {
+  std::size_t Index = 0;
+  std::vector<TQuizQuestion> Questions;
+  std::unique_ptr<TQOptions> Options;  // a pointer: most sets hold none
+};
+
 class TSwapSetsStep : public TQuizStep {
 public:
-  TSwapSetsStep(TQuizDocument& document, const QString& name, std::vector<std::pair<std::size_t, TQuestionSet>> held)
+  TSwapSetsStep(TQuizDocument& document, const QString& name, std::vector<THeldQuestions> held)
       : TQuizStep(document, name), held_(std::move(held)) {}
   void redo() override { Swap(); }
   void undo() override { Swap(); }
 
 private:
   void Swap();
-  std::vector<std::pair<std::size_t, TQuestionSet>> held_;
+  std::vector<THeldQuestions> held_;
 };
 
 // The quiz-wide print options.
