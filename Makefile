@@ -41,9 +41,12 @@ test-sanitized: deps
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --test-dir $(SAN_DIR) --output-on-failure -j$(JOBS)
 
-# Fuzzing with libFuzzer (clang): every reader for FUZZ_SECONDS each.
+# Fuzzing with libFuzzer (clang): every reader for FUZZ_SECONDS each, with
+# inputs of up to FUZZ_MAX_LEN bytes from the start (-len_control=0): long
+# texts cost in ways short ones never show.
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
+FUZZ_MAX_LEN ?= 1048576
 FUZZ_TARGETS ?= quiz_file styles templates settings
 FUZZ_FLAGS = -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 fuzz:
@@ -55,7 +58,7 @@ fuzz:
 	  mkdir -p $(FUZZ_DIR)/corpus/$$t $(FUZZ_DIR)/crashes/$$t; \
 	  echo "== fuzz_$$t for $(FUZZ_SECONDS) s"; \
 	  ASAN_OPTIONS=detect_leaks=0 $(FUZZ_DIR)/bin/fuzz_$$t $(FUZZ_DIR)/corpus/$$t fuzz/corpus/$$t \
-	    -max_total_time=$(FUZZ_SECONDS) -max_len=16384 -timeout=20 -rss_limit_mb=4096 \
+	    -max_total_time=$(FUZZ_SECONDS) -max_len=$(FUZZ_MAX_LEN) -len_control=0 -timeout=20 -rss_limit_mb=4096 \
 	    -artifact_prefix=$(FUZZ_DIR)/crashes/$$t/ -print_final_stats=1 2>&1 | tail -n 12; \
 	done
 

@@ -15,4 +15,11 @@ QString DataFolder();
 // "/Sumcraft/".
 QString QuizFolder();
 
+// Qt takes the home folder from HOME alone and answers "/" without it (a
+// service, `env -i`, some cron jobs), so the folders above would be made
+// under "/". When HOME is unset or empty, this sets it to the account's home
+// folder from the password database. Call it before anything asks for a
+// folder (the program does, first thing).
+void FindHomeFolder();
+
 }  // namespace sumcraft

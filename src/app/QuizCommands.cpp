@@ -12,6 +12,7 @@
 #include "app/MainWindow.h"
 #include "app/PageView.h"
 #include "app/UserPrompts.h"
+#include "quiz/QuizFile.h"
 #include "render/CodePage1252.h"
 #include "wizard/ConfirmDeleteDialog.h"
 #include "wizard/OldSavedQuizDialog.h"
@@ -113,6 +114,10 @@ bool TMainWindow::OpenQuizFile(const QString& path) {
     if (result.Result != TLoadResult::Loaded) {
       if (result.Result == TLoadResult::TooOld) {
         prompts_->Exec(*oldSavedQuiz_);
+      } else if (result.Result == TLoadResult::Empty) {
+        prompts_->Message(this, TMessageKind::Error, FailureTitle(TFailedAction::OpenQuiz),
+                          QStringLiteral("The file %1 is empty: there is no quiz in it.")
+                              .arg(QDir::toNativeSeparators(fullPath)));
       } else {
         prompts_->Message(this, TMessageKind::Error, FailureTitle(TFailedAction::OpenQuiz),
                           QStringLiteral("There is no quiz file %1.").arg(QDir::toNativeSeparators(fullPath)));
@@ -120,7 +125,16 @@ bool TMainWindow::OpenQuizFile(const QString& path) {
       return;
     }
     opened = true;
-    RememberRecentFile(fullPath);
+    if (result.Lost.empty()) RememberRecentFile(fullPath);
+
+    if (!result.Lost.empty()) {
+      prompts_->Message(
+          this, TMessageKind::Warning, QStringLiteral("The quiz file is damaged"),
+          QStringLiteral("The quiz file %1 is damaged; only part of it could be read.\n\n%2\n\n"
+                         "The quiz is shown as read. It is not tied to the damaged file: Save asks "
+                         "where to save it, so the file itself stays as it is.")
+              .arg(QDir::toNativeSeparators(fullPath), QString::fromStdString(DamageReport(Quiz(), result.Lost))));
+    }
 
     if (!result.Problems.empty()) {
       QStringList lines;

@@ -23,8 +23,10 @@ void StartDrawing() {
   if (app != nullptr) return;
   qInstallMessageHandler(QuietMessages);
   // No display is needed or wanted: fonts, pictures and PDF pages are all
-  // drawn in memory.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // drawn in memory. Whatever platform the environment names (one that
+  // cannot start here, say xcb without DISPLAY) would only end the process
+  // with an abort.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
   // Pages are drawn with the bundled fonts alone. An empty font
   // configuration keeps the system's fonts, their configuration files and
   // the fallback lists built from them out of the process: they could never

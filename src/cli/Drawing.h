@@ -11,9 +11,9 @@
 
 namespace sumcraft::cli {
 
-// Creates the process's QGuiApplication on the offscreen platform (unless
-// QT_QPA_PLATFORM names another), so drawing works without a display. It
-// lives until the process ends. Later calls do nothing.
+// Creates the process's QGuiApplication on the offscreen platform, whatever
+// QT_QPA_PLATFORM says, so drawing works without a display. It lives until
+// the process ends. Later calls do nothing.
 void StartDrawing();
 
 // "--paper letter|a4" (any case); Letter when absent. UsageError otherwise.

@@ -4,6 +4,7 @@
 #include "cli/Command.h"
 #include "cli/Drawing.h"
 #include "cli/QuizFiles.h"
+#include "cli/StandardOutput.h"
 #include "generate/Random.h"
 #include "render/PdfPrinter.h"
 #include "render/PrintQuiz.h"
@@ -37,7 +38,13 @@ int Run(const TParsedArgs& args) {
       SetRandomState(state);
     } else {
       SeedRandomFromClock();
-      std::cout << "seed " << RandomState() << "\n";
+      // Standard output may be taken by a PDF; the seed must not end up inside it.
+      if (IsStandardOutput(out) || (key && IsStandardOutput(*key))) {
+        std::cerr << "seed " << RandomState() << "\n";
+      } else {
+        std::cout << "seed " << RandomState() << "\n";
+        FlushStandardOutput();  // the only record of the seed: its loss fails the command
+      }
     }
     RecreateQuiz(quiz, path);
   }
@@ -50,7 +57,15 @@ int Run(const TParsedArgs& args) {
   options.Printer = &printer;
   options.RestoreLayout = false;
   options.BeforeJob = [&](TPrinterDevice&, const TPrintJob& job) {
-    printer.SetOutputFile(QFile::decodeName(job.Kind == TPrintJob::TKind::AnswerKey ? key->c_str() : out.c_str()));
+    const std::string& file = job.Kind == TPrintJob::TKind::AnswerKey ? *key : out;
+    printer.SetOutputFile(QFile::decodeName(file.c_str()));
+    if (IsStandardOutput(file)) {
+      printer.SetOutputSink([](const QByteArray& pdf) {
+        WriteStandardOutput(std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+      });
+    } else {
+      printer.SetOutputSink({});
+    }
   };
   const TPrintReport report = PrintQuiz(quiz, options);
   WarnProblems(path, report.Problems);
@@ -76,15 +91,17 @@ const TCommandRegistrar kPdf{{
     "is still written and the exit status is 0.\n"
     "\n"
     "Options:\n"
-    "  -o, --output OUT.pdf  the quiz PDF to write (required)\n"
-    "  --key KEY.pdf         also write the answer key\n"
+    "  -o, --output OUT.pdf  the quiz PDF to write (required); - writes it to\n"
+    "                        standard output\n"
+    "  --key KEY.pdf         also write the answer key (- for standard output)\n"
     "  --paper letter|a4     the paper (default letter)\n"
     "  --dpi N               the resolution the pages are laid out at, 72 to 2400\n"
     "                        (default 600); it sets the printer pixels that every\n"
     "                        position is measured in, as a real printer's does\n"
     "  --recreate            generate every set again first, as \"Re-create Quiz\"\n"
     "                        does; the quiz file is not changed. Without --seed the\n"
-    "                        seed used is printed (\"seed N\")\n"
+    "                        seed used is printed (\"seed N\"; on standard error\n"
+    "                        when a PDF goes to standard output)\n"
     "  --seed N              with --recreate: start the random source at N\n"
     "                        (0 to 4294967295)\n",
     {{"--output", "-o", true},

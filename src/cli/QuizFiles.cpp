@@ -1,20 +1,32 @@
 #include "cli/QuizFiles.h"
 
 #include <climits>
+#include <iostream>
 
+#include "cli/StandardOutput.h"
 #include "generate/Generate.h"
 #include "generate/GenerationError.h"
+#include "quiz/QuizFile.h"
 
 namespace sumcraft::cli {
 
-TQuiz OpenQuiz(const std::string& path) {
+std::string DamagedMessage(const std::string& path, const TQuiz& quiz, const std::vector<std::string>& warnings) {
+  return path + ": the file is damaged. " + DamageReport(quiz, warnings);
+}
+
+TQuiz OpenQuiz(const std::string& path, std::vector<std::string>* warnings) {
   TQuiz quiz;
   quiz.FileName = path;
-  switch (quiz.LoadFromFile()) {
+  std::vector<std::string> lost;
+  switch (quiz.LoadFromFile(&lost)) {
     case TLoadResult::Loaded:
+      if (warnings) *warnings = std::move(lost);
+      else if (!lost.empty()) std::cerr << "sumcraft-cli: warning: " << DamagedMessage(path, quiz, lost) << "\n";
       return quiz;
     case TLoadResult::Missing:
       throw CliError(path + ": no such file");
+    case TLoadResult::Empty:
+      throw CliError(path + ": the file is empty; there is no quiz in it");
     case TLoadResult::TooOld:
       throw CliError(path + ": the quiz was made by a version of Sumcraft older than 2.0, "
                             "whose quiz files are no longer supported");
@@ -23,6 +35,12 @@ TQuiz OpenQuiz(const std::string& path) {
 }
 
 void SaveQuizAs(TQuiz& quiz, const std::string& path) {
+  if (IsStandardOutput(path)) {
+    TQuizFileWriter writer;
+    WriteQuiz(writer, quiz);
+    WriteStandardOutput(writer.Contents());
+    return;
+  }
   quiz.FileName = path;
   quiz.SaveToFile();
 }

@@ -30,7 +30,8 @@ const TCommandRegistrar kRecreate{{
     "result. Without --seed the questions differ on every run.\n"
     "\n"
     "Options:\n"
-    "  -o, --output OUT.qiz  the quiz file to write (required)\n"
+    "  -o, --output OUT.qiz  the quiz file to write (required); - writes the quiz\n"
+    "                        to standard output\n"
     "  --seed N              start the random source at N (0 to 4294967295):\n"
     "                        the same N gives the same questions on every machine\n",
     {{"--output", "-o", true}, {"--seed", "", true}},

@@ -6,6 +6,7 @@
 #include "cli/Command.h"
 #include "cli/Drawing.h"
 #include "cli/QuizFiles.h"
+#include "cli/StandardOutput.h"
 #include "generate/Random.h"
 #include "render/PdfPrinter.h"
 #include "render/PrintQuiz.h"
@@ -97,6 +98,7 @@ int Run(const TParsedArgs& args) {
     };
     WarnProblems(qiz, PrintQuiz(quiz, options).Problems);
     std::cout << name << ": seed " << seed << "\n";
+    FlushStandardOutput();  // the only record of the seed: its loss stops the run
     ++seed;  // after 4294967295 comes 0
   }
   return 0;

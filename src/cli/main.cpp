@@ -13,6 +13,7 @@
 #endif
 
 #include "cli/Command.h"
+#include "cli/StandardOutput.h"
 
 namespace sumcraft::cli {
 namespace {
@@ -90,5 +91,14 @@ int main(int argc, char** argv) {
   mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
   mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
 #endif
-  return sumcraft::cli::Main(std::vector<std::string>(argv + 1, argv + argc));
+  const int status = sumcraft::cli::Main(std::vector<std::string>(argv + 1, argv + argc));
+  if (status != 0) return status;
+  // Output that never arrived is a failure, whatever the command made of it.
+  try {
+    sumcraft::cli::FlushStandardOutput();
+  } catch (const std::exception& e) {
+    std::cerr << "sumcraft-cli: " << e.what() << "\n";
+    return 1;
+  }
+  return 0;
 }

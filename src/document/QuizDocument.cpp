@@ -94,9 +94,10 @@ TOpenResult TQuizDocument::Open(const QString& path) {
   auto opened = std::make_unique<TQuiz>();
   opened->FileName = QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString();
   TOpenResult result;
-  result.Result = opened->LoadFromFile();
+  result.Result = opened->LoadFromFile(&result.Lost);
   if (result.Result != TLoadResult::Loaded) return result;
   result.Problems = Layout(*opened, false).Problems;
+  if (!result.Lost.empty()) opened->FileName.clear();
   Replace(std::move(opened));
   return result;
 }

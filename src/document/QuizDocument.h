@@ -60,6 +60,10 @@ struct TOpenResult {
   TLoadResult Result = TLoadResult::Missing;
   // Questions of the opened quiz that cannot be drawn, one line each.
   std::vector<std::string> Problems;
+  // What a damaged file lost (LoadFromFile's warnings); a quiz read from a
+  // damaged file is not tied to it: its file name is cleared, so that Save
+  // asks where and the original, which holds more, stays.
+  std::vector<std::string> Lost;
 };
 
 class TQuizDocument : public QObject {

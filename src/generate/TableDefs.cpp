@@ -1,5 +1,6 @@
 #include "generate/TableDefs.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string_view>
@@ -18,15 +19,20 @@ constexpr std::string_view kEnd = "END TABLEDEF";
 
 struct TemplateReading {
   TTableDef def;
-  int badDataTypeLine = 0;  // line of a PROBLEMDATATYPE that is in force and no number
+  std::int64_t cutLine = 0;  // the last line whose text was cut
+  std::int64_t badDataTypeLine = 0;  // line of a PROBLEMDATATYPE that is in force and no number
   std::string badDataType;
 };
 
-void ApplyLine(TemplateReading& reading, std::string_view line, int lineNumber) {
+void ApplyLine(TemplateReading& reading, std::string_view line, std::int64_t lineNumber) {
   const std::size_t eq = line.find('=');
   if (eq == std::string_view::npos) return;
   const std::string_view key = line.substr(0, eq);
-  const std::string_view value = line.substr(eq + 1);
+  std::string_view value = line.substr(eq + 1);
+  if (value.size() > TTableDefs::kMaxTextLength) {
+    value = value.substr(0, TTableDefs::kMaxTextLength);
+    reading.cutLine = lineNumber;
+  }
   TTableDef& d = reading.def;
   if (key == "ITEMCAPTION") d.ItemCaption = value;
   else if (key == "DEFNAME") d.DefName = value;
@@ -65,6 +71,9 @@ void TTableDefs::Load(const std::string& path) {
   if (!std::filesystem::exists(path, ec)) return;
 
   auto keep = [this, &path](TemplateReading& reading) {
+    if (reading.cutLine != 0)
+      problems_.push_back(path + ", line " + std::to_string(reading.cutLine) + ": a text longer than " +
+                          std::to_string(kMaxTextLength) + " bytes is cut there");
     if (reading.badDataTypeLine == 0) {
       defs_.push_back(std::move(reading.def));
       return;
@@ -77,6 +86,11 @@ void TTableDefs::Load(const std::string& path) {
     TLineReader file(path);
     while (!file.Eof()) {
       if (file.ReadLine() != kBegin) continue;
+      if (defs_.size() == kMaxTemplates) {
+        problems_.push_back(path + ", line " + std::to_string(file.LineNumber()) + ": only the first " +
+                            std::to_string(kMaxTemplates) + " templates are read");
+        break;
+      }
       TemplateReading reading;
       while (!file.Eof()) {
         const std::string line = file.ReadLine();

@@ -32,6 +32,14 @@ inline constexpr const char* kTableTemplatesFileName = "TableTemplates.tdf";
 // the whole program (TableDefs()); it is filled once at start-up.
 class TTableDefs {
 public:
+  // Limits of what Load keeps. Our file holds a few dozen templates of short
+  // texts; the dialogs list every template, and its texts go into questions
+  // drawn on every page, so a damaged or hostile file must not cost more.
+  // A longer text is cut, templates after the last are not read; both are
+  // noted in Problems().
+  static constexpr std::size_t kMaxTemplates = 1000;
+  static constexpr std::size_t kMaxTextLength = 4096;
+
   // Clears the list, then reads every template of the file at path. A
   // missing file leaves the list empty without a word. Nothing in the file
   // stops the program: a template whose PROBLEMDATATYPE is not a whole

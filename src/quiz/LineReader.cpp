@@ -1,12 +1,11 @@
 #include "quiz/LineReader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 
+#include "quiz/InputFile.h"
 #include "quiz/QuizFileError.h"
 
 namespace sumcraft {
@@ -16,17 +15,9 @@ constexpr std::size_t kChunk = 64 * 1024;
 }
 
 TLineReader::TLineReader(const std::string& fileName) : name_(fileName) {
-  // Only regular files: a device or a pipe could block or never end.
-  fd_ = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd_ < 0) throw QuizFileError(name_, 0, std::string("cannot open: ") + std::strerror(errno));
-  struct stat st{};
-  if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
-    ::close(fd_);
-    fd_ = -1;
-    throw QuizFileError(name_, 0, "not a regular file");
-  }
-  // Regular files never block; clear the flag that guarded the open itself.
-  ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
+  std::string why;
+  fd_ = OpenInputFile(fileName, why);
+  if (fd_ < 0) throw QuizFileError(name_, 0, why);
   buffer_.resize(kChunk);
 }
 
@@ -49,6 +40,8 @@ bool TLineReader::Fill() {
     }
     if (n == 0) return false;
     if (errno == EINTR) continue;
+    // The descriptor is non-blocking; a file that has nothing to give yet
+    // (EAGAIN) is no file of ours.
     throw QuizFileError(name_, line_ + 1, std::string("read error: ") + std::strerror(errno));
   }
 }
@@ -75,6 +68,10 @@ std::string TLineReader::ReadLine() {
   }
   if (!line.empty() && line.back() == '\r') line.pop_back();
   return line;
+}
+
+void TLineReader::Warn(std::int64_t line, const std::string& what) {
+  warnings_.push_back(line > 0 ? "line " + std::to_string(line) + ": " + what : what);
 }
 
 void TLineReader::Fail(const std::string& what) const { throw QuizFileError(name_, line_, what); }

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,7 +15,8 @@ class TLineReader {
 public:
   static constexpr std::size_t kMaxLineLength = std::size_t{16} << 20;
 
-  // Opens a regular file; QuizFileError when it cannot be opened.
+  // Opens a regular file (OpenInputFile); QuizFileError when it cannot be
+  // opened.
   explicit TLineReader(const std::string& fileName);
   // Reads from memory; name stands for the file in messages.
   TLineReader(std::string name, std::string_view contents);
@@ -27,11 +29,16 @@ public:
   // The next line without its end; the empty text at the end of the file.
   std::string ReadLine();
   // 1-based number of the line last returned (0 before the first).
-  int LineNumber() const { return line_; }
+  std::int64_t LineNumber() const { return line_; }
   const std::string& Name() const { return name_; }
 
   // Raises QuizFileError for the line last read.
   [[noreturn]] void Fail(const std::string& what) const;
+  // Notes something the reading had to leave out while it went on, as
+  // "line <n>: <what>" (just <what> for line 0, the whole file); the
+  // format's reader decides what counts as such.
+  void Warn(std::int64_t line, const std::string& what);
+  const std::vector<std::string>& Warnings() const { return warnings_; }
 
 private:
   bool Fill();
@@ -41,7 +48,8 @@ private:
   std::vector<char> buffer_;
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
-  int line_ = 0;
+  std::int64_t line_ = 0;
+  std::vector<std::string> warnings_;
 };
 
 }  // namespace sumcraft

@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "quiz/QuestionSet.h"
 #include "quiz/QuizPages.h"
@@ -13,6 +14,7 @@ enum class TLoadResult {
   Loaded,   // the file was read into the quiz
   Missing,  // no file of that name exists
   TooOld,   // its first line marks a version before 2.0 (TOldSavedQuiz)
+  Empty,    // the file holds not a single byte: there is no quiz in it
 };
 
 // The document the user edits: the question sets in print order, the
@@ -68,7 +70,11 @@ public:
   // Modified after opening). A number that does not parse or a failure of
   // the file system raises QuizFileError naming the file and the line, and
   // the quiz is left exactly as it was.
-  TLoadResult LoadFromFile();
+  // A damaged file still loads what it holds, but warnings then receives one
+  // line for each thing left out (a section the file ends inside, lines of
+  // which nothing is known, a text cut at kMaxTextLength): such a quiz is
+  // less than its file and must not be saved over it unasked.
+  TLoadResult LoadFromFile(std::vector<std::string>* warnings = nullptr);
 
   // Writes the quiz to the file named by FileName, atomically, clears
   // Modified and returns true. On failure it raises QuizFileError naming the

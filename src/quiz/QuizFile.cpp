@@ -168,6 +168,21 @@ KeyValue Split(std::string_view line) {
 
 bool IsYes(std::string_view value) { return value == "YES"; }
 
+// A BEGIN or END line as a hand edit or a file passed through another
+// system leaves it: trailing blanks, tabs or a second CR are not part of it.
+bool IsStructureLine(std::string_view line, std::string_view expected) {
+  while (!line.empty() && (line.back() == ' ' || line.back() == '\t' || line.back() == '\r')) line.remove_suffix(1);
+  return line == expected;
+}
+
+// A text field, cut to kMaxTextLength with the cut reported.
+std::string_view CappedText(TLineReader& f, std::string_view key, std::string_view value) {
+  if (value.size() <= kMaxTextLength) return value;
+  f.Warn(f.LineNumber(), std::string(key) + " holds " + std::to_string(value.size()) + " bytes; only its first " +
+         std::to_string(kMaxTextLength) + " are kept");
+  return value.substr(0, kMaxTextLength);
+}
+
 std::int32_t ReadNumber(const TLineReader& f, std::string_view key, std::string_view value) {
   const auto n = ParseInt32(value);
   if (!n)
@@ -189,42 +204,43 @@ std::string_view FixedField(std::string_view value, std::size_t i) {
   return value.substr(start, kFieldWidth);
 }
 
-using OptionReader = std::function<void(const TLineReader&, std::string_view key, std::string_view value, TQOptions&)>;
+using OptionReader = std::function<void(TLineReader&, std::string_view key, std::string_view value, TQOptions&)>;
 
 OptionReader FlagOption(bool TQOptions::*field) {
-  return [field](const TLineReader&, std::string_view, std::string_view v, TQOptions& o) { o.*field = IsYes(v); };
+  return [field](TLineReader&, std::string_view, std::string_view v, TQOptions& o) { o.*field = IsYes(v); };
 }
 
 OptionReader ByteOption(std::uint8_t TQOptions::*field) {
-  return [field](const TLineReader& f, std::string_view k, std::string_view v, TQOptions& o) {
+  return [field](TLineReader& f, std::string_view k, std::string_view v, TQOptions& o) {
     o.*field = ReadByte(f, k, v);
   };
 }
 
 OptionReader IntOption(std::int32_t TQOptions::*field) {
-  return [field](const TLineReader& f, std::string_view k, std::string_view v, TQOptions& o) {
+  return [field](TLineReader& f, std::string_view k, std::string_view v, TQOptions& o) {
     o.*field = ReadNumber(f, k, v);
   };
 }
 
 OptionReader TextOption(std::string TQOptions::*field) {
-  return [field](const TLineReader&, std::string_view, std::string_view v, TQOptions& o) {
-    o.*field = std::string(Trim(v));
+  return [field](TLineReader& f, std::string_view k, std::string_view v, TQOptions& o) {
+    // Trimmed again after the cut, so the text saved reads back the same.
+    o.*field = std::string(Trim(CappedText(f, k, Trim(v))));
   };
 }
 
 OptionReader NumberFieldsOption(std::array<std::int32_t, 4> TQOptions::*field) {
-  return [field](const TLineReader& f, std::string_view k, std::string_view v, TQOptions& o) {
+  return [field](TLineReader& f, std::string_view k, std::string_view v, TQOptions& o) {
     for (std::size_t i = 0; i < 4; ++i)
       (o.*field)[i] = ReadNumber(f, std::string(k) + " field " + std::to_string(i + 1), Trim(FixedField(v, i)));
   };
 }
 
-void ReadNames(const TLineReader&, std::string_view, std::string_view v, TQOptions& o) {
+void ReadNames(TLineReader&, std::string_view, std::string_view v, TQOptions& o) {
   for (std::size_t i = 0; i < 4; ++i) o.TableNames[i] = std::string(Trim(FixedField(v, i)));
 }
 
-void ReadTimesTable(const TLineReader& f, std::string_view k, std::string_view v, TQOptions& o) {
+void ReadTimesTable(TLineReader& f, std::string_view k, std::string_view v, TQOptions& o) {
   for (std::size_t i = 0; i < o.TimesTable.size(); ++i) {
     if (i >= v.size())
       f.Fail(std::string(k) + ": \"" + Printable(v) + "\" has " + std::to_string(v.size()) +
@@ -237,7 +253,7 @@ void ReadTimesTable(const TLineReader& f, std::string_view k, std::string_view v
   }
 }
 
-void ReadUseItemName(const TLineReader&, std::string_view, std::string_view v, TQOptions& o) {
+void ReadUseItemName(TLineReader&, std::string_view, std::string_view v, TQOptions& o) {
   o.TableUseItemName = UpperAscii(v) != "NO";
 }
 
@@ -280,20 +296,35 @@ const std::unordered_map<std::string_view, OptionReader>& OptionReaders() {
   return readers;
 }
 
+// Where the file ended inside a section: the innermost section left open
+// and its last line, which is not interpreted. Reported once, by the quiz.
+struct TCut {
+  const char* section = nullptr;
+  std::string lastLine;
+  std::int64_t lineNumber = 0;
+};
+
 // The next line of a section, or nothing when the section ends: at its END
 // line, or at the end of the file, whose last line is then not interpreted.
-bool NextSectionLine(TLineReader& f, std::string_view endLine, std::string& line) {
+bool NextSectionLine(TLineReader& f, std::string_view endLine, const char* section, std::string& line,
+                     TCut* cut) {
+  const bool atEnd = f.Eof();
   line = f.ReadLine();
-  if (line == endLine) return false;
-  return !f.Eof();
+  if (IsStructureLine(line, endLine)) return false;
+  if (!f.Eof()) return true;
+  // An enclosing section also meets the end; the innermost one is named.
+  if (cut && !cut->section) {
+    cut->section = section;
+    cut->lastLine = atEnd ? std::string() : line;
+    cut->lineNumber = f.LineNumber();
+  }
+  return false;
 }
 
-}  // namespace
-
-void ReadSection(TLineReader& f, TQOptions& o) {
+void ReadOptions(TLineReader& f, TQOptions& o, TCut* cut) {
   const auto& readers = OptionReaders();
   std::string line;
-  while (NextSectionLine(f, "END QOPTIONS", line)) {
+  while (NextSectionLine(f, "END QOPTIONS", "the options of a question set", line, cut)) {
     const KeyValue kv = Split(line);
     if (!kv.hasEquals) continue;
     const auto it = readers.find(kv.key);
@@ -301,9 +332,9 @@ void ReadSection(TLineReader& f, TQOptions& o) {
   }
 }
 
-void ReadSection(TLineReader& f, TQuizQuestion& q) {
+void ReadQuestion(TLineReader& f, TQuizQuestion& q, TCut* cut) {
   std::string line;
-  while (NextSectionLine(f, "END QUESTION", line)) {
+  while (NextSectionLine(f, "END QUESTION", "a question", line, cut)) {
     // A line without "=" is a key with an empty value.
     const KeyValue kv = Split(line);
     if (kv.key == "FIRSTTERM") q.FirstTerm = ReadNumber(f, kv.key, kv.value);
@@ -316,52 +347,96 @@ void ReadSection(TLineReader& f, TQuizQuestion& q) {
   }
 }
 
-void ReadSection(TLineReader& f, TQuestionSet& set) {
+void ReadSet(TLineReader& f, TQuestionSet& set, TCut* cut) {
   std::string line;
-  while (NextSectionLine(f, "END QUESTIONSET", line)) {
-    if (line == "BEGIN QOPTIONS") {
-      ReadSection(f, set.Options);
-    } else if (line == "BEGIN QUESTION") {
+  while (NextSectionLine(f, "END QUESTIONSET", "a question set", line, cut)) {
+    if (IsStructureLine(line, "BEGIN QOPTIONS")) {
+      ReadOptions(f, set.Options, cut);
+    } else if (IsStructureLine(line, "BEGIN QUESTION")) {
       TQuizQuestion q;
-      ReadSection(f, q);
+      ReadQuestion(f, q, cut);
       set.Add(q);
     }
   }
 }
 
+bool IsQuizKey(std::string_view key) {
+  static constexpr std::string_view kKeys[] = {
+      "PRINTSTUDENTNAMEBLANK", "PRINTTEACHERNAMEBLANK", "PRINTDATEBLANK",  "PRINTCLASSNAMEBLANK",
+      "PRINTQUIZTITLE",        "QUIZTITLE",             "PRINTPAGENUMBERS", "SKIPPRINTFIRSTPAGENUMBER",
+      "PRINTFOOTERTEXT",       "FOOTERTEXT"};
+  return std::find(std::begin(kKeys), std::end(kKeys), key) != std::end(kKeys);
+}
+
+std::string Counted(std::size_t n, const char* one, const char* many) {
+  return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+}  // namespace
+
+void ReadSection(TLineReader& f, TQOptions& o) { ReadOptions(f, o, nullptr); }
+
+void ReadSection(TLineReader& f, TQuizQuestion& q) { ReadQuestion(f, q, nullptr); }
+
+void ReadSection(TLineReader& f, TQuestionSet& set) { ReadSet(f, set, nullptr); }
+
 TLoadResult ReadQuiz(TLineReader& f, TQuiz& quiz) {
+  if (f.Eof()) return TLoadResult::Empty;
   // Byte-wise: a shorter line that is a prefix sorts first.
   if (f.ReadLine() < kQuizFileVersion) return TLoadResult::TooOld;
 
   quiz.Sets.Clear();
   quiz.QuizTitle.clear();
+  TCut cut;
+  // Lines after the version line, and those of them the reader knows: a
+  // file that has lines but no known one is not a quiz that happens to be
+  // empty.
+  std::size_t lines = 0, known = 0;
   while (!f.Eof()) {
     const std::string line = f.ReadLine();
-    if (line == "BEGIN QUESTIONSET") {
+    if (!line.empty()) ++lines;
+    if (IsStructureLine(line, "BEGIN QUESTIONSET")) {
+      ++known;
       TQuestionSet set;
-      ReadSection(f, set);
+      ReadSet(f, set, &cut);
       quiz.Sets.Add(std::move(set));
       continue;
     }
     const KeyValue kv = Split(line);
     if (!kv.hasEquals) continue;
+    if (IsQuizKey(kv.key)) ++known;
     if (kv.key == "PRINTSTUDENTNAMEBLANK") quiz.PrintStudentNameBlank = IsYes(kv.value);
     else if (kv.key == "PRINTTEACHERNAMEBLANK") quiz.PrintTeacherNameBlank = IsYes(kv.value);
     else if (kv.key == "PRINTDATEBLANK") quiz.PrintDateBlank = IsYes(kv.value);
     else if (kv.key == "PRINTCLASSNAMEBLANK") quiz.PrintClassNameBlank = IsYes(kv.value);
     else if (kv.key == "PRINTQUIZTITLE") quiz.PrintQuizTitle = IsYes(kv.value);
-    else if (kv.key == "QUIZTITLE") quiz.QuizTitle = std::string(kv.value);
+    else if (kv.key == "QUIZTITLE") quiz.QuizTitle = std::string(CappedText(f, kv.key, kv.value));
     else if (kv.key == "PRINTPAGENUMBERS") quiz.PrintPageNumbers = IsYes(kv.value);
     else if (kv.key == "SKIPPRINTFIRSTPAGENUMBER") quiz.SkipPrintFirstPageNumber = IsYes(kv.value);
     else if (kv.key == "PRINTFOOTERTEXT") quiz.PrintFooterText = IsYes(kv.value);
-    else if (kv.key == "FOOTERTEXT") quiz.FooterText = std::string(kv.value);
+    else if (kv.key == "FOOTERTEXT") quiz.FooterText = std::string(CappedText(f, kv.key, kv.value));
   }
+  if (cut.section) {
+    std::string what = std::string("the file ends inside ") + cut.section + ", before its END line";
+    if (!cut.lastLine.empty()) what += "; its last line, \"" + Printable(cut.lastLine) + "\", is not read";
+    f.Warn(cut.lineNumber, what);
+  }
+  if (lines > 0 && known == 0)
+    f.Warn(0, "none of the " + Counted(lines, "line", "lines") +
+           " after the version line holds anything Sumcraft knows; nothing of them is read");
   return TLoadResult::Loaded;
+}
+
+std::string DamageReport(const TQuiz& quiz, const std::vector<std::string>& warnings) {
+  std::string report = "Read " + Counted(quiz.Sets.Count(), "question set", "question sets") + " with " +
+                       Counted(quiz.QuestionCount(), "question", "questions") + ". Left out:";
+  for (const std::string& w : warnings) report += "\n  " + w;
+  return report;
 }
 
 // ---------------------------------------------------------------- the quiz
 
-TLoadResult TQuiz::LoadFromFile() {
+TLoadResult TQuiz::LoadFromFile(std::vector<std::string>* warnings) {
   std::error_code ec;
   const bool exists = !FileName.empty() && std::filesystem::exists(FileName, ec);
   if (ec) throw QuizFileError(FileName, 0, "cannot open: " + ec.message());
@@ -382,6 +457,7 @@ TLoadResult TQuiz::LoadFromFile() {
   read.PrintPageNumbers = PrintPageNumbers;
   const TLoadResult result = ReadQuiz(reader, read);
   if (result != TLoadResult::Loaded) return result;
+  if (warnings) *warnings = reader.Warnings();
 
   Sets = std::move(read.Sets);
   QuizTitle = std::move(read.QuizTitle);

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "quiz/LineReader.h"
 #include "quiz/QOptions.h"
@@ -38,6 +39,12 @@ private:
 // The first line of every file we write; older files sort before it.
 inline constexpr std::string_view kQuizFileVersion = "2.0.0.";
 
+// The longest text field the reader keeps, in bytes. The dialogs allow at
+// most a few dozen characters; anything near this is a damaged or hostile
+// file, and every byte of it would be measured and drawn on every page or
+// for every question. A longer text is cut here and the cut reported.
+inline constexpr std::size_t kMaxTextLength = 4096;
+
 void WriteSection(TQuizFileWriter& file, const TQOptions& options);
 void WriteSection(TQuizFileWriter& file, const TQuizQuestion& question);
 void WriteSection(TQuizFileWriter& file, const TQuestionSet& set);
@@ -45,12 +52,19 @@ void WriteSection(TQuizFileWriter& file, const TQuestionSet& set);
 void WriteQuiz(TQuizFileWriter& file, const TQuiz& quiz);
 
 // Raise QuizFileError (file and line) for a number that does not parse.
+// What they leave out (a cut text, a section the file ends inside) goes to
+// the reader's Warnings().
 void ReadSection(TLineReader& file, TQOptions& options);
 void ReadSection(TLineReader& file, TQuizQuestion& question);
 void ReadSection(TLineReader& file, TQuestionSet& set);
 // Reads a whole file into quiz, as LoadFromFile does but straight into the
 // object: on TooOld nothing is changed; on an error the quiz holds what was
 // read so far (LoadFromFile reads into a fresh quiz for that reason).
+// Warnings go to file.Warnings().
 TLoadResult ReadQuiz(TLineReader& file, TQuiz& quiz);
+
+// One message for a quiz read from a damaged file: what it holds and, one
+// line each, what was left out ("Read 2 sets with 40 questions. Left out:").
+std::string DamageReport(const TQuiz& quiz, const std::vector<std::string>& warnings);
 
 }  // namespace sumcraft

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -8,7 +9,7 @@ namespace sumcraft {
 // and, for reading, the line: "<file>, line <n>: <what>".
 class QuizFileError : public std::runtime_error {
 public:
-  QuizFileError(std::string fileName, int line, const std::string& what)
+  QuizFileError(std::string fileName, std::int64_t line, const std::string& what)
       : std::runtime_error(line > 0 ? fileName + ", line " + std::to_string(line) + ": " + what
                                     : fileName + ": " + what),
         fileName_(std::move(fileName)),
@@ -16,11 +17,11 @@ public:
 
   const std::string& FileName() const { return fileName_; }
   // The 1-based line the error belongs to; 0 when it concerns the whole file.
-  int Line() const { return line_; }
+  std::int64_t Line() const { return line_; }
 
 private:
   std::string fileName_;
-  int line_;
+  std::int64_t line_;
 };
 
 }  // namespace sumcraft

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "render/AssetTable.h"
+#include "render/PdfCoding.h"
 
 // Q_INIT_RESOURCE must be used outside any namespace.
 static void InitPictureResourcesOnce() { Q_INIT_RESOURCE(drawn_pictures); }
@@ -30,8 +31,14 @@ const AssetEntry& Entry(AssetName name) {
 
 // The pictures are line art with lettering, drawn once when the program is
 // built (drawing them took longer than the rest of a sheet of 2,000 money
-// and clock questions) and stored uncompressed as grey levels.
-QImage Load(const AssetEntry& e) {
+// and clock questions) and stored as grey levels, run-length coded and
+// deflated as a PDF picture stream holds them.
+struct TStoredPicture {
+  QImage Image;
+  QByteArray Coded;
+};
+
+TStoredPicture Load(const AssetEntry& e) {
   static const bool registered = [] {
     InitPictureResourcesOnce();
     return true;
@@ -39,18 +46,32 @@ QImage Load(const AssetEntry& e) {
   (void)registered;
   const QString path = QStringLiteral(":/sumcraft/pictures/") +
                        QString::fromLatin1(e.name.data(), static_cast<qsizetype>(e.name.size())) +
-                       QStringLiteral(".grey");
+                       QStringLiteral(".coded");
   const QResource stored(path);
-  const QByteArray samples = stored.uncompressedData();
-  if (samples.size() != static_cast<qsizetype>(e.width) * e.height) {
+  TStoredPicture picture;
+  picture.Coded = stored.uncompressedData();
+  const qsizetype size = static_cast<qsizetype>(e.width) * e.height;
+  // The run-length coding takes at most one byte in 128 more, and its end.
+  const QByteArray grey = RunLengthDecode(Inflate(picture.Coded, size + size / 128 + 2), size);
+  if (grey.size() != size) {
     throw std::logic_error("the picture \"" + std::string(e.name) + "\" is missing from the program");
   }
-  QImage picture(e.width, e.height, QImage::Format_Grayscale8);
-  const auto* grey = reinterpret_cast<const uchar*>(samples.constData());
-  for (int y = 0; y < e.height; ++y, grey += e.width) {
-    std::memcpy(picture.scanLine(y), grey, static_cast<std::size_t>(e.width));
+  picture.Image = QImage(e.width, e.height, QImage::Format_Grayscale8);
+  const char* line = grey.constData();
+  for (int y = 0; y < e.height; ++y, line += e.width) {
+    std::memcpy(picture.Image.scanLine(y), line, static_cast<std::size_t>(e.width));
   }
   return picture;
+}
+
+std::mutex& Guard() {
+  static std::mutex guard;
+  return guard;
+}
+
+std::array<TStoredPicture, kAssetCount>& Cache() {
+  static std::array<TStoredPicture, kAssetCount> cache;
+  return cache;
 }
 
 }  // namespace
@@ -59,12 +80,19 @@ const QImage& Asset(AssetName name) {
   const AssetEntry& e = Entry(name);
   // Loaded once and never replaced, so references handed out stay valid for
   // the rest of the run.
-  static std::mutex guard;
-  static std::array<QImage, kAssetCount> cache;
-  std::lock_guard lock(guard);
-  QImage& slot = cache[static_cast<std::size_t>(name)];
-  if (slot.isNull()) slot = Load(e);
-  return slot;
+  std::lock_guard lock(Guard());
+  TStoredPicture& slot = Cache()[static_cast<std::size_t>(name)];
+  if (slot.Image.isNull()) slot = Load(e);
+  return slot.Image;
+}
+
+const QByteArray* AssetPdfStream(const QImage& picture) {
+  if (picture.isNull()) return nullptr;
+  std::lock_guard lock(Guard());
+  for (const TStoredPicture& stored : Cache()) {
+    if (!stored.Image.isNull() && stored.Image.cacheKey() == picture.cacheKey()) return &stored.Coded;
+  }
+  return nullptr;
 }
 
 const QImage& Asset(std::string_view resourceName) {

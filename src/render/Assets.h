@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QPoint>
 #include <QSize>
@@ -34,6 +35,11 @@ inline constexpr int kAssetCount = 10;
 // drawing on white. The pictures are drawn when the program is built, so no
 // QGuiApplication is needed.
 const QImage& Asset(AssetName name);
+
+// When `picture` is one of the stored pictures (the image Asset returned or
+// a copy sharing its pixels): its grey levels as a PDF picture stream holds
+// them, run-length coded then deflated. Otherwise null.
+const QByteArray* AssetPdfStream(const QImage& picture);
 
 // By resource name ("QUARTERDISPLAY", "CLOCKFACEPRINT", ...; exact case).
 // Throws std::invalid_argument for a name that is not one of ours.

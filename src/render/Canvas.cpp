@@ -125,7 +125,7 @@ void TCanvas::TextOut(int x, int y, std::string_view text) {
       list_->AddText(Nearest(left), y, Metrics().Width(shown), Metrics().Height(), shown, ListFont(), brush_);
     }
   }
-  penPos_ = QPoint(x + w, y);
+  penPos_ = QPoint(FarOffPage(static_cast<long long>(x) + w), y);
 }
 
 void TCanvas::Rectangle(int left, int top, int right, int bottom) {

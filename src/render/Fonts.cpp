@@ -191,6 +191,6 @@ double TFontMetrics::WidthF(std::string_view text) const {
   return w;
 }
 
-int TFontMetrics::Width(std::string_view text) const { return Nearest(WidthF(text)); }
+int TFontMetrics::Width(std::string_view text) const { return Nearest(std::min(WidthF(text), double{kFarOffPage})); }
 
 }  // namespace sumcraft

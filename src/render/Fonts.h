@@ -66,7 +66,8 @@ public:
   int Height() const { return height_; }
   // Advance of one Windows-1252 byte, in pixels.
   double Advance(unsigned char byte) const { return advances_[byte]; }
-  // Width of a Windows-1252 string in whole pixels (Nearest of the sum).
+  // Width of a Windows-1252 string in whole pixels (Nearest of the sum),
+  // at most kFarOffPage (Rounding.h).
   int Width(std::string_view text) const;
   double WidthF(std::string_view text) const;
 

@@ -46,9 +46,14 @@ int DrawInstructions(const TQuestionSet& set, int x, int y, TCanvas& c, const TL
     ReportFormats().Apply("INSTRUCTIONS", c);
     c.MoveTo(x, y);
     const int half = x + Div(f.RowLimit - x, 2);
-    if (type == ptTables) result = WrapText(c, text, x, half, y);
-    else if (type == ptGraphs) result = WrapText(c, text, x, half, y + hX);
-    else result = WrapText(c, text, x, f.RowLimit, y);
+    // The sentence ends at the bottom of the page body: the longest the
+    // dialogs can make takes about seven lines beside a table, and the
+    // names of a damaged file end in "..." instead of running off the page.
+    const std::size_t maxLines =
+        static_cast<std::size_t>(std::max(1, Div(f.Bottom - y - hX, std::max(1, c.TextHeight("H")))));
+    if (type == ptTables) result = WrapText(c, text, x, half, y, maxLines);
+    else if (type == ptGraphs) result = WrapText(c, text, x, half, y + hX, maxLines);
+    else result = WrapText(c, text, x, f.RowLimit, y, maxLines);
     ReportFormats().Apply("DEFAULT", c);
   }
   // The table or graph stands beside the sentence; the block ends below
@@ -125,7 +130,9 @@ public:
       }
       Apply("DEFAULT");
       const int h0 = set.Count() > 0 ? ProblemHeight(set.Item(0), f_.Ry, set.Options, Canvas()) : 0;
-      if (MeasureInstructions(set, x, pages_, f_) + y_ + h0 > f_.Bottom) {
+      // A page that holds only its header gains nothing from a break: the
+      // next one has the same room.
+      if (MeasureInstructions(set, x, pages_, f_) + y_ + h0 > f_.Bottom && y_ != headerBottom_) {
         BreakPage();
         set.SetStartPoint(f_.RightInset, y_);
         set.SetFirstPage(pages_.ActivePage());
@@ -184,7 +191,10 @@ public:
 private:
   TCanvas& Canvas() { return *pages_.CurrentCanvas(); }
   void Apply(const char* style) { ReportFormats().Apply(style, Canvas()); }
-  int Header() { return DrawHeader(quiz_, Canvas(), f_.FrameWidth, f_.Rx, f_.Top, f_.RightInset, f_.Left); }
+  int Header() {
+    headerBottom_ = DrawHeader(quiz_, Canvas(), f_.FrameWidth, f_.Rx, f_.Top, f_.RightInset, f_.Left, &title_);
+    return headerBottom_;
+  }
   void Footer() {
     DrawFooter(quiz_, Canvas(), pages_.ActivePage(), f_.Bottom, f_.FrameWidth, f_.RightInset, f_.Left,
                pages_.PrintableHeight());
@@ -204,6 +214,8 @@ private:
   bool showAnswers_;
   TLayoutFrame f_;
   int y_ = 0;
+  TTitleLines title_;
+  int headerBottom_ = 0;  // where the current page's body begins
 
 public:
   ProblemCollector collector_{&result};

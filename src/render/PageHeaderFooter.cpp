@@ -13,7 +13,8 @@
 
 namespace sumcraft {
 
-int DrawHeader(const TQuiz& quiz, TCanvas& c, int frameWidth, int rx, int top, int rightInset, int left) {
+int DrawHeader(const TQuiz& quiz, TCanvas& c, int frameWidth, int rx, int top, int rightInset, int left,
+               TTitleLines* title) {
   ReportFormats().Apply("PAGEHEADER", c);
   const int h = c.TextHeight("H");
   const int rightEdge = frameWidth - rightInset;
@@ -56,14 +57,26 @@ int DrawHeader(const TQuiz& quiz, TCanvas& c, int frameWidth, int rx, int top, i
     // Centred on the page; a title wider than the row is wrapped, each line
     // centred, and no line leaves the row.
     const int rowWidth = rightEdge - left;
-    const std::vector<std::string_view> lines = WrapLines(c, quiz.QuizTitle, rowWidth);
+    TTitleLines local;
+    TTitleLines& wrapped = title ? *title : local;
+    if (wrapped.width != rowWidth || wrapped.resolution != c.FontResolution() || !(wrapped.font == c.Font()) ||
+        wrapped.text != quiz.QuizTitle) {
+      wrapped.text = quiz.QuizTitle;
+      wrapped.font = c.Font();
+      wrapped.resolution = c.FontResolution();
+      wrapped.width = rowWidth;
+      wrapped.lines = WrapLinesAtMost(c, quiz.QuizTitle, rowWidth, kMaxTitleLines);
+    }
+    const std::vector<std::string>& lines = wrapped.lines;
+    // Lines are few, but the y of each is added in 64 bits all the same.
+    const long long titleTop = y;
     for (std::size_t i = 0; i < lines.size(); ++i) {
       const int w = c.TextWidth(lines[i]);
       const int x = std::max(left, std::min(Div(frameWidth - w, 2), rightEdge - w));
-      c.TextOut(x, y + static_cast<int>(i) * ht, lines[i]);
+      c.TextOut(x, FarOffPage(titleTop + static_cast<long long>(i) * ht), lines[i]);
     }
     ReportFormats().Apply("DEFAULT", c);
-    y += static_cast<int>(std::max<std::size_t>(lines.size(), 1)) * ht + c.TextHeight("H");
+    y = FarOffPage(titleTop + static_cast<long long>(std::max<std::size_t>(lines.size(), 1)) * ht + c.TextHeight("H"));
   } else {
     y += c.TextHeight("H");
   }

@@ -4,7 +4,6 @@
 #include <QHash>
 #include <QPainterPath>
 #include <QRawFont>
-#include <QSaveFile>
 #include <QTransform>
 #include <algorithm>
 #include <array>
@@ -19,12 +18,17 @@
 #include <numbers>
 #include <set>
 #include <string>
+#include <string_view>
+#include <system_error>
 #include <zlib.h>
 
+#include "quiz/AtomicFile.h"
 #include "render/CodePage1252.h"
 #include "render/DisplayList.h"
 #include "render/Fonts.h"
 #include "render/MetaReport.h"
+#include "render/PdfCoding.h"
+#include "render/Assets.h"
 #include "render/PdfPrinter.h"
 #include "render/PrinterDevice.h"
 #include "render/Resources.h"
@@ -261,45 +265,6 @@ QByteArray TextString(const QString& text) {
 
 }  // namespace
 
-// Deflate streams kept for the whole output, one per level: zlib's state of
-// about a quarter megabyte is set up once, not for every page and picture.
-class TDeflater {
-public:
-  TDeflater() = default;
-  ~TDeflater() {
-    for (auto& z : streams_)
-      if (z) deflateEnd(z.get());
-  }
-  TDeflater(const TDeflater&) = delete;
-  TDeflater& operator=(const TDeflater&) = delete;
-
-  // `data` in zlib's format (what FlateDecode reads).
-  QByteArray Deflate(const QByteArray& data, int level) {
-    level = std::clamp(level, 0, 9);
-    std::unique_ptr<z_stream>& z = streams_[static_cast<std::size_t>(level)];
-    if (!z) {
-      z = std::make_unique<z_stream>();
-      if (deflateInit(z.get(), level) != Z_OK) {
-        z.reset();
-        throw std::bad_alloc();
-      }
-    }
-    QByteArray out(static_cast<qsizetype>(deflateBound(z.get(), static_cast<uLong>(data.size()))), Qt::Uninitialized);
-    z->next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.constData()));
-    z->avail_in = static_cast<uInt>(data.size());
-    z->next_out = reinterpret_cast<Bytef*>(out.data());
-    z->avail_out = static_cast<uInt>(out.size());
-    const int result = deflate(z.get(), Z_FINISH);  // the bound always holds the whole stream
-    out.resize(static_cast<qsizetype>(z->total_out));
-    deflateReset(z.get());
-    if (result != Z_STREAM_END) throw std::bad_alloc();
-    return out;
-  }
-
-private:
-  std::array<std::unique_ptr<z_stream>, 10> streams_;
-};
-
 namespace {
 
 void AppendColor(TContent& out, const QColor& c, const char* op) {
@@ -434,46 +399,6 @@ bool Samples(const QImage& rgb, QByteArray& out) {
     }
   }
   return true;
-}
-
-// PDF run-length coding of `in` into `out` (reused): a length byte n then
-// n + 1 bytes as they are (n < 128), or 257 - n copies of one byte
-// (n > 128); 128 ends the data.
-void RunLength(const QByteArray& in, QByteArray& out) {
-  const auto* p = reinterpret_cast<const unsigned char*>(in.constData());
-  const qsizetype n = in.size();
-  // At worst every 128 bytes take one length byte more, and the end mark.
-  out.resize(n + n / 128 + 2);
-  char* o = out.data();
-  qsizetype i = 0;
-  while (i < n) {
-    // Runs of white fill most of a picture: look at eight bytes at a time.
-    const qsizetype limit = std::min<qsizetype>(128, n - i);
-    const std::uint64_t eight = 0x0101010101010101ull * p[i];
-    qsizetype run = 1;
-    for (std::uint64_t word; run + 8 <= limit; run += 8) {
-      std::memcpy(&word, p + i + run, 8);
-      if (word != eight) break;
-    }
-    while (run < limit && p[i + run] == p[i]) ++run;
-    if (run >= 2) {
-      *o++ = static_cast<char>(257 - run);
-      *o++ = static_cast<char>(p[i]);
-      i += run;
-      continue;
-    }
-    // Literal bytes up to the next run of at least three.
-    qsizetype len = 1;
-    while (i + len < n && len < 128 &&
-           !(i + len + 2 < n && p[i + len] == p[i + len + 1] && p[i + len] == p[i + len + 2]))
-      ++len;
-    *o++ = static_cast<char>(len - 1);
-    std::memcpy(o, p + i, static_cast<std::size_t>(len));
-    o += len;
-    i += len;
-  }
-  *o++ = static_cast<char>(128);
-  out.resize(o - out.constData());
 }
 
 QImage Opaque(const QImage& image) {
@@ -1017,6 +942,27 @@ const TPdfOutput::TEncodedImage& TPdfOutput::Encoded(const QImage& image) {
       return e;
     }
   }
+  // The stored pictures come coded already (and better than the fastest
+  // level a run can afford).
+  if (const QByteArray* coded = AssetPdfStream(image)) {
+    const std::size_t hash = qHash(*coded);
+    for (TEncodedImage& e : images_) {
+      if (e.Hash == hash && e.Gray && e.Data == *coded) {
+        e.LastUsed = document_;
+        return e;
+      }
+    }
+    TEncodedImage e;
+    e.Id = ++lastId_;
+    e.Key = key;
+    e.Image = image;
+    e.Hash = hash;
+    e.Gray = true;
+    e.LastUsed = document_;
+    e.Data = *coded;
+    images_.push_back(std::move(e));
+    return images_.back();
+  }
   const QImage rgb = Opaque(image);
   const bool gray = Samples(rgb, samples_);
   // Line drawings on white are long runs of equal bytes: run-length coding
@@ -1054,9 +1000,11 @@ QByteArray TPdfOutput::Document(const TMetaReport& pages, const QString& title) 
 
 void TPdfOutput::Write(const TMetaReport& pages, const QString& path, const QString& title) {
   const QByteArray pdf = Document(pages, title);
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit()) {
-    throw TPrintError(QStringLiteral("Cannot write the PDF file \"%1\": %2").arg(path, file.errorString()).toStdString());
+  try {
+    WriteFileAtomically(QFile::encodeName(path).toStdString(),
+                        std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+  } catch (const std::system_error& e) {
+    throw TPrintError(QStringLiteral("Cannot write the PDF file \"%1\": %2").arg(path, QString::fromLocal8Bit(e.what())).toStdString());
   }
 }
 

@@ -36,6 +36,10 @@ int TPdfPrinter::PhysicalHeight() const {
 }
 
 void TPdfPrinter::WriteDocument(const TMetaReport& pages, const QString& title) {
+  if (sink_) {
+    sink_(output_->Document(pages, title));
+    return;
+  }
   if (path_.isEmpty()) throw TPrintError("No file was chosen for \"Save as PDF\".");
   output_->Write(pages, path_, title);
 }

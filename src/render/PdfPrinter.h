@@ -14,7 +14,9 @@
 // It writes whole documents from the page store, never through a painter:
 // BeginDoc refuses, so a job reaches it only through WriteDocument (which
 // PrintQuiz uses for it).
+#include <QByteArray>
 #include <QLocale>
+#include <functional>
 #include <memory>
 
 #include "render/PrinterDevice.h"
@@ -48,6 +50,10 @@ public:
   int Resolution() const { return dpi_; }
   void SetOutputFile(const QString& path) { path_ = path; }
   QString OutputFile() const { return path_; }
+  // Instead of the file: each document goes whole to sink (the command-line
+  // tool's standard output), which throws when it cannot take it. An empty
+  // sink goes back to the file.
+  void SetOutputSink(std::function<void(const QByteArray&)> sink) { sink_ = std::move(sink); }
 
   // One job: every page of the closed store `pages`, laid out on this
   // printer, into the output file, with `title` as the document's title.
@@ -83,6 +89,7 @@ private:
   TPaper paper_ = TPaper::Letter;
   int dpi_ = kDefaultResolution;
   QString path_;
+  std::function<void(const QByteArray&)> sink_;
   // Kept from job to job: the answer key's pictures are the quiz's, and are
   // not encoded again.
   std::unique_ptr<TPdfOutput> output_;

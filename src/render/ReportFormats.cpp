@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "quiz/InputFile.h"
 #include "render/Canvas.h"
 #include "render/Resources.h"
 
@@ -12,7 +13,7 @@ namespace sumcraft {
 namespace {
 
 // A style file is a few kilobytes; anything far larger is not one.
-constexpr qint64 kMaxStyleFileSize = 4 * 1024 * 1024;
+constexpr std::size_t kMaxStyleFileSize = 4 * 1024 * 1024;
 
 std::vector<std::string_view> SplitLines(std::string_view text) {
   std::vector<std::string_view> lines;
@@ -93,8 +94,14 @@ bool ParseStyleInteger(std::string_view text, int& value) {
   return true;
 }
 
+void TReportFormats::Add(TReportFormat format) {
+  byName_.try_emplace(format.FormatName, formats_.size());
+  formats_.push_back(std::move(format));
+}
+
 std::size_t TReportFormats::LoadFromText(std::string_view text, const QString& fileName) {
   formats_.clear();
+  byName_.clear();
   messages_.clear();
   const std::string file = fileName.toStdString();
   const std::vector<std::string_view> lines = SplitLines(text);
@@ -164,7 +171,7 @@ std::size_t TReportFormats::LoadFromText(std::string_view text, const QString& f
       }
     }
     if (!closed) report(lines.size() - 1, "the last style block is not closed by END FORMAT.");
-    formats_.push_back(std::move(format));
+    Add(std::move(format));
   }
   return formats_.size();
 }
@@ -175,14 +182,15 @@ TReportFormats::TLoadResult TReportFormats::Load(const QString& path) {
     LoadDefaults();
     return TLoadResult::Missing;
   }
-  if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxStyleFileSize) {
-    const std::string why = file.isOpen() ? "is too large to be a style file" : "cannot be read: " + file.errorString().toStdString();
+  // Read without Qt's file class: opening a FIFO with it waits for a writer.
+  std::string data, why;
+  if (!ReadInputFile(QFile::encodeName(path).toStdString(), kMaxStyleFileSize, data, why)) {
     LoadDefaults();
-    messages_.push_back(path.toStdString() + " " + why + "; the built-in styles are used.");
+    messages_.push_back(path.toStdString() + " cannot be read as a style file (" + why +
+                        "); the built-in styles are used.");
     return TLoadResult::Unreadable;
   }
-  const QByteArray data = file.readAll();
-  if (LoadFromText(std::string_view(data.constData(), static_cast<std::size_t>(data.size())), path) == 0) {
+  if (LoadFromText(data, path) == 0) {
     std::vector<std::string> messages = std::move(messages_);
     LoadDefaults();
     messages.push_back(path.toStdString() + " holds no style (no line \"BEGIN FORMAT\"); the built-in styles are used.");
@@ -217,10 +225,8 @@ const TReportFormats& DefaultReportFormats() {
 }
 
 const TReportFormat* TReportFormats::Find(std::string_view name) const {
-  for (const TReportFormat& f : formats_) {
-    if (f.FormatName == name) return &f;
-  }
-  return nullptr;
+  const auto it = byName_.find(name);
+  return it == byName_.end() ? nullptr : &formats_[it->second];
 }
 
 void TReportFormats::ApplyFormat(const TReportFormat& format, TCanvas& canvas) {

@@ -16,6 +16,7 @@
 #include <QString>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "render/DrawState.h"
@@ -58,7 +59,7 @@ public:
   void Apply(std::string_view name, TCanvas& canvas) const;
 
   // Appends a style (file order is kept; for built-in fallbacks and tests).
-  void Add(TReportFormat format) { formats_.push_back(std::move(format)); }
+  void Add(TReportFormat format);
 
   // The first style named exactly `name`, nullptr when none.
   const TReportFormat* Find(std::string_view name) const;
@@ -71,7 +72,15 @@ public:
   static void ApplyFormat(const TReportFormat& format, TCanvas& canvas);
 
 private:
+  struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+  };
+
   std::vector<TReportFormat> formats_;
+  // The first style of each name: every drawing step looks a style up, and
+  // a file may hold a great many.
+  std::unordered_map<std::string, std::size_t, NameHash, std::equal_to<>> byName_;
   std::vector<std::string> messages_;
 };
 

@@ -16,6 +16,19 @@ inline int ClampToInt(double v) {
 }
 }  // namespace detail
 
+// Texts of megabytes (or in a style's largest font) reach far beyond any
+// page. Widths and positions derived from them are held to this bound: off
+// the page at every resolution (over 100 inches at the largest), and small
+// enough that a few of them added up still fit an int.
+constexpr int kFarOffPage = 1 << 28;
+
+// v held to -kFarOffPage .. kFarOffPage; for sums of positions and widths.
+inline int FarOffPage(long long v) {
+  if (v > kFarOffPage) return kFarOffPage;
+  if (v < -kFarOffPage) return -kFarOffPage;
+  return static_cast<int>(v);
+}
+
 // Nearest integer; an exact half goes to the even neighbour (2.5 -> 2,
 // 3.5 -> 4, -2.5 -> -2). Independent of the floating-point rounding mode.
 inline int Nearest(double v) {

@@ -208,7 +208,11 @@ void DrawWordProblem(TQuizQuestion& q, TCanvas& c, const TQOptions& o, const TDr
   const int tl = a.X + 2 * s;
   const int tr = a.X + ProblemWidth(q, a.Rx, o, c) - s;
   q.DrawnWidth = tr + 2 * s - a.X;
-  const int yb = WrapText(c, WordProblemText(q, o), tl, tr, a.Y + numH);
+  // A question is six lines high. A text of more than four lines (only a
+  // damaged file's names make one) ends in "..." instead of running down the
+  // questions below it, and costs no more to lay out than four lines.
+  constexpr std::size_t kMaxWordProblemLines = 4;
+  const int yb = WrapText(c, WordProblemText(q, o), tl, tr, a.Y + numH, kMaxWordProblemLines);
   const int yl = yb + 2 * c.TextHeight("X");
   c.Line(tl, yl, tr, yl);
   if (a.ShowAnswers) CentredAt(c, Div(tl + tr, 2), yl - Nearest(1.1 * c.TextHeight("H")), AnswerText(q, o));

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "render/Canvas.h"
+#include "render/Rounding.h"
 
 namespace sumcraft {
 
@@ -94,11 +95,42 @@ std::string FitWithEllipsis(const TCanvas& canvas, std::string_view text, int wi
   return std::string(TrimBlanks(text.substr(0, lo))) + "...";
 }
 
-int WrapText(TCanvas& canvas, std::string_view text, int left, int right, int y) {
+std::vector<std::string> WrapLinesAtMost(const TCanvas& canvas, std::string_view text, int width,
+                                         std::size_t maxLines) {
+  maxLines = std::max<std::size_t>(maxLines, 1);
+  std::vector<std::string> lines;
+  std::string_view rest = TrimLeadingBlanks(text);
+  while (!rest.empty()) {
+    const std::size_t n = NextLineLength(canvas, rest, width);
+    const std::string_view after = TrimLeadingBlanks(rest.substr(n));
+    if (lines.size() + 1 == maxLines && !after.empty()) {
+      // The last line allowed: what cannot follow it is cut off. Only as
+      // much of the rest as a line can reach is looked at.
+      const int em = std::max(1, canvas.TextHeight());
+      const std::size_t reach = static_cast<std::size_t>(std::max(0, width)) * 8 / static_cast<std::size_t>(em) + 8;
+      const std::string cut = FitWithEllipsis(canvas, rest.substr(0, std::min(rest.size(), reach)), width);
+      lines.push_back(cut.empty() ? std::string(rest.substr(0, n)) : cut);
+      break;
+    }
+    lines.emplace_back(rest.substr(0, n));
+    rest = after;
+  }
+  return lines;
+}
+
+int WrapText(TCanvas& canvas, std::string_view text, int left, int right, int y, std::size_t maxLines) {
   const int lineHeight = canvas.TextHeight("H");
+  if (maxLines != kAllLines) {
+    for (const std::string& line : WrapLinesAtMost(canvas, text, right - left, maxLines)) {
+      canvas.TextOut(left, y, line);
+      y += lineHeight;
+    }
+    return y;
+  }
   for (const std::string_view line : WrapLines(canvas, text, right - left)) {
     canvas.TextOut(left, y, line);
-    y += lineHeight;
+    // Millions of lines run off the page; the count must not overflow.
+    y = FarOffPage(static_cast<long long>(y) + lineHeight);
   }
   return y;
 }

@@ -98,6 +98,10 @@ void TIniText::Set(std::string_view section, std::string_view key, std::string_v
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(lastContent + 1), std::move(newLine));
 }
 
+void TIniText::DropBlankLines() {
+  std::erase_if(lines_, [](const std::string& line) { return Trim(line).empty(); });
+}
+
 std::string TIniText::Text() const {
   std::string text;
   for (const std::string& line : lines_) {

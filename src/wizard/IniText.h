@@ -26,6 +26,9 @@ public:
   // a key (std::invalid_argument otherwise).
   void Set(std::string_view section, std::string_view key, std::string_view value);
 
+  // Removes every line holding nothing but blanks and control characters.
+  void DropBlankLines();
+
   // The whole text, every line ended by LF.
   std::string Text() const;
 

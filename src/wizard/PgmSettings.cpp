@@ -17,8 +17,7 @@ namespace sumcraft {
 
 namespace {
 
-// A settings file is a few kilobytes; anything beyond this is not ours.
-constexpr std::size_t kMaxSettingsSize = std::size_t{16} << 20;
+constexpr std::size_t kMaxSettingsSize = TPgmSettings::kMaxFileSize;
 
 enum class ReadOutcome { Read, Missing, Failed };
 
@@ -82,8 +81,16 @@ void TPgmSettings::WriteString(std::string_view section, std::string_view key, s
     throw SettingsWriteError("Unable to write to " + fileName_);
   TIniText ini(text);
   ini.Set(section, key, value);
+  std::string written = ini.Text();
+  if (written.size() > kMaxSettingsSize) {
+    // Blank lines carry nothing; what still does not fit would be refused
+    // by the next read, so it is not written.
+    ini.DropBlankLines();
+    written = ini.Text();
+    if (written.size() > kMaxSettingsSize) throw SettingsWriteError("Unable to write to " + fileName_);
+  }
   try {
-    WriteFileAtomically(fileName_, ini.Text());
+    WriteFileAtomically(fileName_, written);
   } catch (const std::system_error&) {
     throw SettingsWriteError("Unable to write to " + fileName_);
   }

@@ -27,6 +27,12 @@ public:
 // next read everywhere. Integers are stored in decimal, booleans as 1 or 0.
 class TPgmSettings {
 public:
+  // The largest settings file read or written. Ours is a few kilobytes; a
+  // larger one is damaged and reads as missing (every read gives its
+  // default, no write replaces it), and no write makes a file larger than
+  // this, so everything written can be read back.
+  static constexpr std::size_t kMaxFileSize = std::size_t{256} << 10;
+
   // dataFolder is created when missing. When it cannot be, reads give their
   // defaults and writes fail with SettingsWriteError.
   explicit TPgmSettings(std::string dataFolder);
@@ -40,8 +46,9 @@ public:
   // The stored text (without surrounding blanks); def when the key is missing.
   std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
 
-  // Raise SettingsWriteError when the file cannot be written; the file then
-  // keeps what it held.
+  // Raise SettingsWriteError when the file cannot be written, or would grow
+  // beyond kMaxFileSize even without its blank lines; the file then keeps
+  // what it held.
   void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
   void WriteBool(std::string_view section, std::string_view key, bool value);
   void WriteString(std::string_view section, std::string_view key, std::string_view value);

@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include "app/DataFolders.h"
 #include "app/DefaultFiles.h"
@@ -28,15 +33,17 @@ protected:
     Set("XDG_CONFIG_HOME", home_.File("config"));  // no user-dirs file: documents are ~/Documents
   }
   void TearDown() override {
-    for (const auto& [name, value] : saved_) {
-      if (value) ::setenv(name.c_str(), value->c_str(), 1);
-      else ::unsetenv(name.c_str());
+    // Latest first, so a variable set twice gets its first value back.
+    for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
+      if (it->second) ::setenv(it->first.c_str(), it->second->c_str(), 1);
+      else ::unsetenv(it->first.c_str());
     }
   }
-  void Set(const std::string& name, const std::string& value) {
+  void Set(const std::string& name, const std::optional<std::string>& value) {
     const char* old = std::getenv(name.c_str());
     saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-    ::setenv(name.c_str(), value.c_str(), 1);
+    if (value) ::setenv(name.c_str(), value->c_str(), 1);
+    else ::unsetenv(name.c_str());
   }
 
   TempFolder home_;
@@ -52,6 +59,24 @@ TEST_F(FoldersTest, DataAndQuizFoldersLieInTheUsersFoldersAndAreCreated) {
   EXPECT_EQ(quizzes.toStdString(), home_.File("Documents") + "/Sumcraft/");
   EXPECT_TRUE(fs::is_directory(quizzes.toStdString()));
   EXPECT_EQ(QuizFolder(), quizzes);  // a second call finds it
+}
+
+TEST_F(FoldersTest, WithoutHomeTheFoldersLieInTheAccountsHome) {
+  const passwd* account = ::getpwuid(::getuid());
+  ASSERT_NE(account, nullptr);
+  const QString accountHome = QDir::cleanPath(QString::fromLocal8Bit(account->pw_dir));
+  Set("XDG_DATA_HOME", std::nullopt);
+  const std::pair<std::optional<std::string>, QString> cases[] = {
+      {std::nullopt, accountHome},
+      {"", accountHome},
+      {home_.Path().string(), QString::fromStdString(home_.Path().string())},  // a home that is set stays
+  };
+  for (const auto& [home, expected] : cases) {
+    Set("HOME", home);
+    FindHomeFolder();
+    EXPECT_EQ(QDir::homePath(), expected) << home.value_or("(unset)");
+    EXPECT_EQ(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation), expected + "/.local/share");
+  }
 }
 
 class DefaultFilesTest : public ::testing::Test {

@@ -125,6 +125,36 @@ TEST_F(CliTest, NormalizeWritesAsTheProgramSaves) {
   EXPECT_EQ(ReadBytes(File("sloppy.qiz")), ReadBytes(kExample));
 }
 
+TEST_F(CliTest, DamagedFilesFailValidationAndAreNotReplacedUnasked) {
+  const std::string cut = ReadBytes(kExample).substr(0, 900);  // ends inside the first set
+  WriteBytes(File("cut.qiz"), cut);
+  WriteBytes(File("empty.qiz"), "");
+
+  const CliResult validate = Run({"validate", File("cut.qiz")});
+  EXPECT_EQ(validate.status, 1);
+  EXPECT_TRUE(validate.out.starts_with(File("cut.qiz") + ": 1 set, ")) << validate.out;
+  EXPECT_NE(validate.err.find("the file ends inside"), std::string::npos) << validate.err;
+  EXPECT_NE(Run({"validate", File("empty.qiz")}).err.find("empty.qiz: the file is empty"), std::string::npos);
+
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    bool replaced;
+  };
+  const Case cases[] = {
+      {{"normalize", File("cut.qiz"), "-o", File("cut.qiz")}, 1, false},
+      {{"normalize", File("cut.qiz"), "-o", File("other.qiz")}, 0, false},
+      {{"normalize", File("cut.qiz"), "-o", File("cut.qiz"), "--force"}, 0, true},
+  };
+  for (const Case& c : cases) {
+    const CliResult r = Run(c.args);
+    EXPECT_EQ(r.status, c.status) << r.err;
+    EXPECT_NE(r.err.find("Left out:"), std::string::npos) << r.err;
+    EXPECT_EQ(ReadBytes(File("cut.qiz")) != cut, c.replaced) << c.args.back();
+  }
+  EXPECT_EQ(Run({"validate", File("cut.qiz")}).status, 0) << "forced, the file holds what was read";
+}
+
 TEST_F(CliTest, NormalizeIntoAMissingFolderFailsAndWritesNothing) {
   const CliResult r = Run({"normalize", kExample, "-o", File("no/such/folder.qiz")});
   EXPECT_EQ(r.status, 1);

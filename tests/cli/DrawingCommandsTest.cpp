@@ -306,6 +306,24 @@ TEST_F(DrawingCommandsTest, VersionsRefusesWrongArguments) {
   EXPECT_NE(r.err.find(File("plain")), std::string::npos) << r.err;
 }
 
+// Drawing never needs a window: a platform named in the environment that
+// cannot start here, or no home folder, changes nothing.
+TEST_F(DrawingCommandsTest, TheEnvironmentNeverStopsTheDrawing) {
+  const std::string expected = Run({"layout", kEveryType}).out;
+  ASSERT_NE(expected, "");
+  const std::pair<const char*, test::CliEnvironment> environments[] = {
+      {"xcb without a display", {{"QT_QPA_PLATFORM", "xcb"}}},
+      {"wayland without a compositor", {{"QT_QPA_PLATFORM", "wayland"}}},
+      {"a platform that does not exist", {{"QT_QPA_PLATFORM", "nonsense"}}},
+      {"no home folder", {{"HOME", std::nullopt}}},
+  };
+  for (const auto& [name, environment] : environments) {
+    const CliResult r = Run({"layout", kEveryType}, environment);
+    EXPECT_EQ(r.status, 0) << name << ": " << r.err;
+    EXPECT_TRUE(r.out == expected) << name;
+  }
+}
+
 TEST_F(DrawingCommandsTest, DrawingWritesNothingOutsideTheNamedFiles) {
   ASSERT_EQ(Run({"pdf", kEveryType, "-o", File("q.pdf"), "--key", File("k.pdf"), "--dpi", "150"}).status, 0);
   ASSERT_EQ(Run({"layout", kEveryType}).status, 0);

@@ -154,6 +154,19 @@ TEST_F(TableDefsTest, UnreadableFilesNeverStopTheProgram) {
   EXPECT_EQ(defs_.Count(), 1u);
 }
 
+TEST_F(TableDefsTest, HugeFilesAreCutToTheLimitsAndSaySo) {
+  const std::string longName(std::size_t{1} << 20, 'a');
+  std::string text = "BEGIN TABLEDEF\nITEMNAME=" + longName + "\nACTION=picked\nEND TABLEDEF\n";
+  for (std::size_t i = 0; i < TTableDefs::kMaxTemplates + 5; ++i) text += "BEGIN TABLEDEF\nACTION=x\nEND TABLEDEF\n";
+  const TTableDefs& defs = LoadText(text);
+  ASSERT_EQ(defs.Count(), TTableDefs::kMaxTemplates);
+  EXPECT_EQ(defs.Item(0).ItemName, longName.substr(0, TTableDefs::kMaxTextLength));
+  EXPECT_EQ(defs.Item(0).Action, "picked");
+  ASSERT_EQ(defs.Problems().size(), 2u);
+  EXPECT_NE(defs.Problems()[0].find("line 2: a text longer than 4096 bytes"), std::string::npos) << defs.Problems()[0];
+  EXPECT_NE(defs.Problems()[1].find("only the first 1000 templates"), std::string::npos) << defs.Problems()[1];
+}
+
 TEST(ShippedTableTemplatesTest, AreManyWellFormedAndOfBothDataTypes) {
   TTableDefs defs;
   defs.Load(SUMCRAFT_DEFAULTS "/TableTemplates.tdf");

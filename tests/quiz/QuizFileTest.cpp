@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <initializer_list>
@@ -226,7 +228,7 @@ TEST(QuizFileTest, FirstLineDecidesWhetherTheFileIsTooOld) {
     EXPECT_EQ(quiz.QuizTitle, "x");
   }
   TQuiz quiz;
-  EXPECT_EQ(ReadText("", quiz), TLoadResult::TooOld);  // an empty file has an empty first line
+  EXPECT_EQ(ReadText("", quiz), TLoadResult::Empty);  // not a quiz of an old version: no quiz at all
 }
 
 TEST(QuizFileTest, MissingOrOldFilesLeaveTheQuizAsItWas) {
@@ -553,18 +555,40 @@ TEST(QuizFileTest, AReadingErrorLeavesTheQuizExactlyAsItWas) {
   EXPECT_EQ(quiz.FileName, folder.File("broken.qiz"));
 }
 
-TEST(QuizFileTest, OnlyRegularFilesAreRead) {
+// A file of more than 2^31 lines takes minutes to read, so the reader's
+// count is checked by its type and the error by a number that big.
+TEST(QuizFileTest, LineNumbersPastTwoToThe31stStayRight) {
+  static_assert(sizeof(std::declval<const TLineReader&>().LineNumber()) == 8);
+  const QuizFileError e("big.qiz", 3'000'000'001, "not a number");
+  EXPECT_EQ(e.Line(), 3'000'000'001);
+  EXPECT_STREQ(e.what(), "big.qiz, line 3000000001: not a number");
+}
+
+TEST(QuizFileTest, OnlyRegularFilesAreReadAndNothingWaits) {
   TempFolder folder;
-  TQuiz quiz;
-  quiz.FileName = folder.Path().string();
-  EXPECT_THROW(quiz.LoadFromFile(), QuizFileError);
-  quiz.FileName = "/dev/zero";
-  EXPECT_THROW(quiz.LoadFromFile(), QuizFileError);
+  const std::string fifo = folder.File("fifo.qiz"), silent = folder.File("silent.qiz");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  ASSERT_EQ(::mkfifo(silent.c_str(), 0600), 0);
+  // A writer that keeps the second FIFO open and never writes.
+  const int writer = ::open(silent.c_str(), O_RDWR | O_CLOEXEC);
+  ASSERT_GE(writer, 0);
+  // A reading that waits ends this program instead of hanging it.
+  ::alarm(30);
+  // The kernel's files: /proc/kmsg waits for the next message (as root;
+  // others may not open it at all).
+  for (const std::string& path : {folder.Path().string(), std::string("/dev/zero"), fifo, silent,
+                                  std::string("/proc/self/status"), std::string("/proc/kmsg")}) {
+    TQuiz quiz;
+    quiz.FileName = path;
+    EXPECT_THROW(quiz.LoadFromFile(), QuizFileError) << path;
+  }
+  ::alarm(0);
+  ::close(writer);
 }
 
 TEST(QuizFileTest, VeryLongLinesReadOrFailCleanly) {
   const std::string title(5u << 20, 'T');
-  EXPECT_EQ(ReadOk(Lines({"2.0.0.", "QUIZTITLE=" + title})).QuizTitle, title);
+  EXPECT_EQ(ReadOk(Lines({"2.0.0.", "QUIZTITLE=" + title})).QuizTitle, title.substr(0, kMaxTextLength));
 
   const std::string tooLong(TLineReader::kMaxLineLength + 1, '7');
   TQuiz quiz;

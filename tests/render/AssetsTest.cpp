@@ -5,12 +5,14 @@
 #include <QPainter>
 
 #include <cmath>
+#include <cstring>
 #include <numbers>
 #include <stdexcept>
 #include <string>
 
 #include "render/AssetTable.h"
 #include "render/Assets.h"
+#include "render/PdfCoding.h"
 
 namespace sumcraft {
 namespace {
@@ -99,8 +101,19 @@ TEST(Assets, NamesResolveToTheSameCachedPicture) {
 TEST(Assets, TheStoredPicturesAreExactlyWhatIsDrawn) {
   for (const pictures::AssetEntry& e : pictures::kAssets) {
     SCOPED_TRACE(std::string(e.name));
-    EXPECT_EQ(Asset(e.id).convertToFormat(QImage::Format_RGB32), pictures::DrawAsset(e));
+    const QImage& stored = Asset(e.id);
+    EXPECT_EQ(stored.convertToFormat(QImage::Format_RGB32), pictures::DrawAsset(e));
+    // The PDF stream that goes with it holds the same grey levels.
+    const QByteArray* coded = AssetPdfStream(QImage(stored));
+    ASSERT_NE(coded, nullptr);
+    const qsizetype size = static_cast<qsizetype>(e.width) * e.height;
+    const QByteArray grey = RunLengthDecode(Inflate(*coded, 2 * size), size);
+    ASSERT_EQ(grey.size(), size);
+    for (int y = 0; y < e.height; ++y)
+      ASSERT_EQ(std::memcmp(grey.constData() + static_cast<qsizetype>(y) * e.width, stored.constScanLine(y),
+                            static_cast<std::size_t>(e.width)), 0) << y;
   }
+  EXPECT_EQ(AssetPdfStream(Asset(AssetName::DimePrint).copy()), nullptr) << "a picture of its own";
 }
 
 // Finds the rows of a dark horizontal line through column x below `fromY`.

@@ -640,8 +640,8 @@ TEST_F(NarrowPaperTest, AWordWiderThanItsColumnIsBrokenAndTheLayoutEnds) {
   Layout(quiz, false, &printer);
   const TMetaReport& pages = QuizPages(quiz);
   const TLayoutFrame f = MakeLayoutFrame(pages);
-  // The instruction lines stand inside the left half of the row, and
-  // together they hold the whole word (the questions repeat it in lower case).
+  // The instruction lines stand inside the left half of the row (the
+  // questions repeat the word in lower case) and above the body's bottom.
   std::string joined;
   int lines = 0;
   for (int p = 1; p <= pages.PageCount(); ++p) {
@@ -651,13 +651,104 @@ TEST_F(NarrowPaperTest, AWordWiderThanItsColumnIsBrokenAndTheLayoutEnds) {
       ++lines;
       joined += text;
       EXPECT_LE(op->X1 + op->X2, f.Left + (f.RowLimit - f.Left) / 2) << text;
+      EXPECT_LE(op->Y1 + op->Y2, f.Bottom) << text;
     }
   }
+  // The word is longer than the page body holds: as much as fits, then "...".
   EXPECT_GT(lines, 10);
-  EXPECT_NE(joined.find(word), std::string::npos);
+  EXPECT_NE(joined.find(word.substr(0, 200)), std::string::npos) << joined;
+  EXPECT_TRUE(joined.ends_with("...")) << joined;
   int numbers = 0;
   for (int p = 1; p <= pages.PageCount(); ++p) numbers += pages.PageOps(p)->FindText(Num(2)) != nullptr;
   EXPECT_EQ(numbers, 1);
+}
+
+
+// Texts of megabytes at the highest resolutions put positions far beyond
+// the page, and the answer key draws them again: nothing on the way may
+// overflow (the sanitized build stops at the first), the pages come out,
+// and everything else stands exactly where it stands beside a short text.
+TEST(FarBeyondThePage, MegabyteTextsMoveNothingElse) {
+  const std::string huge(16u << 20, 'W');
+  struct TCase {
+    const char* name;
+    int dpi;
+    std::function<void(TQuiz&, const std::string&)> put;
+  };
+  auto graph = [](int type, std::string TQOptions::*field) {
+    return [type, field](TQuiz& quiz, const std::string& text) {
+      quiz.Sets.Add(MakeSet(ptGraphs, 2, [&](TQOptions& o) { o.BarGraphType = type; o.*field = text; }));
+    };
+  };
+  const TCase cases[] = {
+      {"footer", 2400,
+       [](TQuiz& quiz, const std::string& text) {
+         quiz.PrintFooterText = true;
+         quiz.FooterText = text;
+         quiz.Sets.Add(MakeSet(ptAddition, 40));
+       }},
+      {"graph caption, upright bars", 1200, graph(1, &TQOptions::TableDataCaption)},
+      {"graph item name, upright bars", 1200, graph(1, &TQOptions::TableItemName)},
+      {"graph caption, bars across", 1200, graph(0, &TQOptions::TableDataCaption)},
+      {"graph item name, bars across", 2400, graph(0, &TQOptions::TableItemName)},
+      {"table captions", 2400,
+       [](TQuiz& quiz, const std::string& text) {
+         quiz.Sets.Add(MakeSet(ptTables, 2, [&](TQOptions& o) { o.TableDataCaption = o.TableItemName = text; }));
+       }},
+  };
+  // The ops of every page but the texts made of the text under test.
+  auto others = [](TQuiz& quiz) {
+    std::vector<std::vector<TDrawOp>> pages;
+    const TMetaReport& store = QuizPages(quiz);
+    for (int n = 1; n <= store.PageCount(); ++n) {
+      const TDisplayList& page = *store.PageOps(n);
+      std::vector<TDrawOp>& kept = pages.emplace_back();
+      for (const TDrawOp& op : page.Ops()) {
+        const std::string& text = page.TextOf(op);
+        if (op.Kind != TOpKind::Text || text.find_first_not_of("W.") != std::string::npos) kept.push_back(op);
+      }
+    }
+    return pages;
+  };
+  ReportFormats().LoadDefaults();
+  for (const TCase& c : cases) {
+    TFakePrinter printer;
+    printer.SetResolution(c.dpi, c.dpi);
+    printer.SetPhysicalSize(17 * c.dpi / 2, 11 * c.dpi);
+    printer.SetPrintableArea(c.dpi / 4, c.dpi / 4, 8 * c.dpi, 21 * c.dpi / 2);
+    for (const bool answers : {false, true}) {
+      SetRandomState(5);
+      TQuiz tame;
+      c.put(tame, "W");
+      Layout(tame, answers, &printer);
+      SetRandomState(5);
+      TQuiz hostile;
+      c.put(hostile, huge);
+      ASSERT_NO_THROW(Layout(hostile, answers, &printer)) << c.name;
+      const auto expected = others(tame), got = others(hostile);
+      ASSERT_EQ(got.size(), expected.size()) << c.name;
+      for (std::size_t p = 0; p < got.size(); ++p) {
+        ASSERT_EQ(got[p].size(), expected[p].size()) << c.name << ", page " << p + 1;
+        for (std::size_t i = 0; i < got[p].size(); ++i) {
+          const TDrawOp &a = got[p][i], &b = expected[p][i];
+          EXPECT_TRUE(a.Kind == b.Kind && a.X1 == b.X1 && a.Y1 == b.Y1 && a.X2 == b.X2 && a.Y2 == b.Y2)
+              << c.name << ", page " << p + 1 << ", op " << i;
+        }
+      }
+      // A footer is cut short with "..." inside the row, before the number.
+      if (hostile.PrintFooterText) {
+        const TLayoutFrame f = MakeLayoutFrame(QuizPages(hostile));
+        for (int n = 1; n <= QuizPages(hostile).PageCount(); ++n) {
+          const TDrawOp* footer = nullptr;
+          for (const TDrawOp* op : QuizPages(hostile).PageOps(n)->TextOps())
+            if (QuizPages(hostile).PageOps(n)->TextOf(*op).ends_with("W...")) footer = op;
+          ASSERT_NE(footer, nullptr) << n;
+          EXPECT_EQ(footer->X1, f.Left);
+          EXPECT_LE(footer->X1 + footer->X2, f.RowLimit);
+        }
+      }
+    }
+  }
 }
 
 }  // namespace

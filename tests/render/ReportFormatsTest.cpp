@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <string>
@@ -170,6 +173,24 @@ TEST(StyleFile, ApplyFindsTheFirstOfANameAndFallsBackToTheFirstStyle) {
   EXPECT_EQ(c.PenWidth(), 1);
 }
 
+TEST(StyleFile, LookingUpAStyleCostsTheSameHoweverManyTheFileHolds) {
+  // 200,000 styles, the wanted ones last: a search through the list for
+  // each of the 200,000 look-ups below would take hours.
+  std::string text;
+  for (int i = 0; i < 200000; ++i) text += "BEGIN FORMAT\nFORMATNAME=S" + std::to_string(i) + "\nEND FORMAT\n";
+  text += "BEGIN FORMAT\nFORMATNAME=LAST\nFONTSIZE=31\nEND FORMAT\nBEGIN FORMAT\nFORMATNAME=LAST\nFONTSIZE=7\nEND FORMAT\n";
+  const TReportFormats f = Read(text);
+  TCanvas c(300);
+  int found = 0;
+  for (int i = 0; i < 100000; ++i) {
+    f.Apply("LAST", c);
+    found += c.FontSize() == 31;
+    f.Apply("NONE", c);
+  }
+  EXPECT_EQ(found, 100000) << "the first of a name";
+  EXPECT_EQ(f.Find("S199999"), &f.Item(199999));
+}
+
 TEST(StyleFile, MissingOrEmptyFilesLeaveTheShippedStyles) {
   QTemporaryDir dir;
   TReportFormats f;
@@ -199,6 +220,19 @@ TEST(StyleFile, MissingOrEmptyFilesLeaveTheShippedStyles) {
   TReportFormats none;
   none.Apply("QUIZTITLE", c);
   EXPECT_EQ(c.FontSize(), DefaultReportFormats().Find("QUIZTITLE")->Font.Size);
+}
+
+TEST(StyleFile, AFifoOrAKernelFileIsUnreadableWithoutWaiting) {
+  QTemporaryDir dir;
+  const QString fifo = dir.filePath("Styles.rpt");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  ::alarm(30);  // a reading that waits ends this program instead of hanging it
+  for (const QString& path : {fifo, QStringLiteral("/proc/self/status")}) {
+    TReportFormats f;
+    EXPECT_EQ(f.Load(path), TReportFormats::TLoadResult::Unreadable) << path.toStdString();
+    EXPECT_EQ(f.Count(), DefaultReportFormats().Count());
+  }
+  ::alarm(0);
 }
 
 TEST(StyleFile, TheShippedFileHasTheTenStylesAndClearTableText) {

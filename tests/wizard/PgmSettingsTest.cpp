@@ -119,6 +119,42 @@ TEST_F(PgmSettingsTest, AnUnreadableSettingsFileIsNeverReplaced) {
   EXPECT_EQ(ReadBytes(settings.FileName() + "/keep"), "x");
 }
 
+TEST_F(PgmSettingsTest, AReadOnlySettingsFileIsNeverReplaced) {
+  TPgmSettings settings(DataFolder());
+  settings.WriteString("S", "K", "old");
+  fs::permissions(settings.FileName(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_THROW(settings.WriteString("S", "K", "new"), SettingsWriteError);
+  EXPECT_EQ(settings.ReadString("S", "K", "d"), "old");
+}
+
+TEST_F(PgmSettingsTest, WhatTheWriterWritesTheReaderReads) {
+  const std::size_t cap = TPgmSettings::kMaxFileSize;
+  struct Case {
+    const char* what;
+    std::string text;
+    bool written;
+  };
+  const Case cases[] = {
+      {"blank lines up to the limit", "[S]\nA=1\n" + std::string(cap - 8, '\n'), true},
+      {"blank lines with CRs", "[S]\r\nA=1\r\n" + std::string((cap - 10) / 2 * 2, '\r'), true},
+      {"values that fill the limit", "[S]\nA=" + std::string(cap - 7, 'v') + "\n", false},
+      {"a file beyond the limit", "[S]\nA=1\n" + std::string(cap, '\n'), false},
+  };
+  for (const Case& c : cases) {
+    TPgmSettings settings(DataFolder());
+    WriteBytes(settings.FileName(), c.text);
+    if (c.written) {
+      ASSERT_NO_THROW(settings.WriteString("S", "K", "new")) << c.what;
+      EXPECT_LE(ReadBytes(settings.FileName()).size(), cap) << c.what;
+      EXPECT_EQ(settings.ReadString("S", "K", "d"), "new") << c.what;
+      EXPECT_EQ(settings.ReadInteger("S", "A", 0), 1) << c.what;
+    } else {
+      EXPECT_THROW(settings.WriteString("S", "K", "new"), SettingsWriteError) << c.what;
+      EXPECT_EQ(ReadBytes(settings.FileName()), c.text) << c.what;
+    }
+  }
+}
+
 TEST(IniTextTest, RejectsNamesThatWouldBreakTheFile) {
   TIniText ini("");
   EXPECT_THROW(ini.Set("A]B", "k", "v"), std::invalid_argument);

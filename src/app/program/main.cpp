@@ -6,12 +6,15 @@
 #include <memory>
 #include <string>
 
+#include "app/DataFolders.h"
 #include "app/DisplayCheck.h"
 #include "app/StartUp.h"
 #include "wizard/ProgramVersion.h"
 
 int main(int argc, char** argv) {
   using namespace sumcraft;
+  // Before Qt reads the environment: the data and quiz folders hang off it.
+  FindHomeFolder();
 
   // Answered before any window system is touched.
   QStringList raw;

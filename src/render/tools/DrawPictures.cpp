@@ -1,6 +1,7 @@
 // Build tool: draws every stored picture of the money and clock questions
-// into FOLDER/NAME.grey (one byte a pixel, row after row), which the build
-// compiles into the program uncompressed so that loading costs nothing.
+// into FOLDER/NAME.coded, which the build compiles into the program: the grey
+// levels, one byte a pixel row after row, run-length coded and deflated as a
+// PDF picture stream holds them, so that a PDF takes them as they are.
 //
 //   sumcraft-draw-pictures FOLDER
 
@@ -14,6 +15,7 @@
 #include <exception>
 
 #include "render/AssetTable.h"
+#include "render/PdfCoding.h"
 
 namespace {
 
@@ -50,17 +52,21 @@ int main(int argc, char** argv) {
     return 1;
   }
   try {
+    sumcraft::TDeflater deflater;
     for (const sumcraft::pictures::AssetEntry& e : sumcraft::pictures::kAssets) {
       const QString file = folder + QLatin1Char('/') +
                            QString::fromLatin1(e.name.data(), static_cast<qsizetype>(e.name.size())) +
-                           QStringLiteral(".grey");
+                           QStringLiteral(".coded");
       const QByteArray samples = GreySamples(sumcraft::pictures::DrawAsset(e));
       if (samples.isEmpty()) {
         std::fprintf(stderr, "sumcraft-draw-pictures: %s is not drawn in grey\n", qPrintable(file));
         return 1;
       }
+      QByteArray runs;
+      sumcraft::RunLength(samples, runs);
+      const QByteArray coded = deflater.Deflate(runs, 9);
       QFile out(file);
-      if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(samples) != samples.size() ||
+      if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(coded) != coded.size() ||
           !out.flush()) {
         std::fprintf(stderr, "sumcraft-draw-pictures: cannot write %s\n", qPrintable(file));
         return 1;

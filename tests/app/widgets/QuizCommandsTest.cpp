@@ -187,6 +187,38 @@ TEST_F(QuizCommands, AnUnreadableFileIsReportedWithItsNameAndLine) {
   EXPECT_TRUE(prompts_.Messages[1].Text.contains(FilePath("missing.qiz")));
 }
 
+TEST_F(QuizCommands, ADamagedFileOpensWithAWarningAndSaveAsksWhere) {
+  AddSet(5);
+  AddSet(5);
+  prompts_.SaveAnswers.push_back(FilePath("whole.qiz"));
+  W().SaveCommand();
+  const std::string whole = ReadBytes(FilePath("whole.qiz").toStdString());
+  const std::string cut = whole.substr(0, whole.size() - 40);  // ends inside the last question
+  WriteBytes(FilePath("cut.qiz").toStdString(), cut);
+  WriteBytes(FilePath("empty.qiz").toStdString(), "");
+
+  EXPECT_FALSE(W().OpenQuizFile(FilePath("empty.qiz")));
+  ASSERT_EQ(prompts_.Messages.size(), 1u);
+  EXPECT_TRUE(prompts_.Messages[0].Text.contains(QStringLiteral("is empty"))) << prompts_.Messages[0].Text.toStdString();
+  EXPECT_EQ(Q().FileName, FilePath("whole.qiz").toStdString());
+
+  EXPECT_TRUE(W().OpenQuizFile(FilePath("cut.qiz")));
+  ASSERT_EQ(prompts_.Messages.size(), 2u);
+  EXPECT_EQ(prompts_.Messages[1].Kind, TMessageKind::Warning);
+  const QString text = prompts_.Messages[1].Text;
+  EXPECT_TRUE(text.contains(FilePath("cut.qiz")) && text.contains(QStringLiteral("Read 2 question sets with 10 questions")) &&
+              text.contains(QStringLiteral("the file ends inside a question")))
+      << text.toStdString();
+  EXPECT_EQ(Q().QuestionCount(), 10u);
+  EXPECT_TRUE(Q().FileName.empty());
+  EXPECT_EQ(W().lblQuizFilename->text(), QStringLiteral("<new quiz>"));
+
+  prompts_.SaveAnswers.push_back(FilePath("rescued.qiz"));
+  W().SaveCommand();
+  ASSERT_EQ(prompts_.SaveAsked.size(), 2u) << "Save asks where";
+  EXPECT_EQ(ReadBytes(FilePath("cut.qiz").toStdString()), cut);
+}
+
 // ---- New
 
 TEST_F(QuizCommands, NewAsksForAChangedQuizAndStartsEmpty) {
