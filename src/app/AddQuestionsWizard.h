@@ -7,9 +7,8 @@
 // Contract: the wizard runs modally over `workingSet` (the main window's
 // one working set, kept between runs), may read `quiz` for its page
 // preview, never changes `quiz`, and answers true exactly when it ended
-// with "Finish". The main window then appends a copy of the working set to
-// the quiz, lays it out, goes to the last page and selects the new set.
-// The undo snapshot has been taken before the wizard is called.
+// with "Finish". The main window then hands a copy of the working set to
+// the document (one undoable step) and shows the new set, selected.
 #include <functional>
 
 class QWidget;

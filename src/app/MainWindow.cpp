@@ -64,13 +64,15 @@ TMainWindow::TMainWindow(const TMainWindowSetup& setup, QWidget* parent)
   ConnectControls();
   statusBar();
 
-  ResetQuiz();
+  document_ = new TQuizDocument(this);
+  ConnectDocument();
   quizFolder_ = setup.QuizFolder.isEmpty() ? QuizFolder() : setup.QuizFolder;
 
   // The window opens at its classic size (the client area below the menu
   // bar); it may be resized, and the page view grows with it.
   setMinimumSize(720, 520);
   resize(kDefaultWidth, kDefaultHeight + menuBar()->sizeHint().height());
+  RestoreWindowPlace();
   if (QLayout* frame = layout()) frame->activate();
 
   SetPictureSize(QSize(kStartPictureWidth, kStartPictureHeight));
@@ -121,30 +123,54 @@ void TMainWindow::SetPictureImage(QImage image) {
 }
 
 TPaperMeasure TMainWindow::Paper() const {
-  const TPrinterDevice& printer = QuizPages(*quiz_).Printer();
+  const TPrinterDevice& printer = QuizPages(Quiz()).Printer();
   return {printer.PhysicalWidth(), printer.PhysicalHeight(), printer.ResolutionX(), printer.ResolutionY()};
 }
 
 // ---------------------------------------------------------------------------
 // Refreshing
 
-void TMainWindow::LayOutQuiz() {
-  ++layoutSerial_;
-  Layout(*quiz_, false);
+void TMainWindow::ConnectDocument() {
+  connect(document_, &TQuizDocument::Changed, this,
+          [this](const TQuizChange& change) { Guarded(TFailedAction::Other, [&] { DocumentChanged(change); }); });
+  connect(document_, &TQuizDocument::ModifiedChanged, this, &TMainWindow::ShowFileName);
+  connect(document_, &TQuizDocument::FileNameChanged, this, &TMainWindow::ShowFileName);
+  connect(document_, &TQuizDocument::HistoryChanged, this, &TMainWindow::ShowUndoState);
+  ShowUndoState();
+  ShowFileName();
+  pageCount_ = document_->PageCount();
+  lblPageCount->setText(QString::number(pageCount_));
+  lblQuestionCount->setText(QStringLiteral("0"));
+  SetCurrentPage(1);
+}
+
+void TMainWindow::DocumentChanged(const TQuizChange& change) {
+  pageCount_ = document_->PageCount();
+  if (change.Replaced) {
+    SetCurrentPage(1);
+    if (document_->SetCount() == 0) selectedSet_ = -1;
+  } else if (change.AddedSet >= 0) {
+    // A set that comes in is shown and selected: it is what the user is
+    // working on.
+    selectedSet_ = change.AddedSet;
+    const TQuestionSet& set = Quiz().Sets.Item(static_cast<std::size_t>(change.AddedSet));
+    SetCurrentPage(change.AddedSet + 1 == document_->SetCount() ? pageCount_ : set.FirstPage);
+  }
+  RefreshView();
 }
 
 void TMainWindow::RefreshView() {
   ScrollBox2->PlacePicture();
 
-  pageCount_ = QuizPages(*quiz_).PageCount();
+  pageCount_ = QuizPages(Quiz()).PageCount();
   lblPageCount->setText(QString::number(pageCount_));
-  lblQuestionCount->setText(QString::number(quiz_->QuestionCount()));
+  lblQuestionCount->setText(QString::number(Quiz().QuestionCount()));
 
   if (currentPage_ > pageCount_) SetCurrentPage(pageCount_);
-  const int lastSet = static_cast<int>(quiz_->Sets.Count()) - 1;
+  const int lastSet = static_cast<int>(Quiz().Sets.Count()) - 1;
   if (selectedSet_ > lastSet) selectedSet_ = lastSet;
 
-  if (quiz_->Sets.Count() > 0 || quiz_->Modified) DrawPage();
+  if (Quiz().Sets.Count() > 0 || Quiz().Modified) DrawPage();
   else ShowWelcomePage();
 
   ShowFileName();
@@ -153,7 +179,7 @@ void TMainWindow::RefreshView() {
 }
 
 void TMainWindow::DrawPage() {
-  QImage image = pageCache_.Page(*quiz_, layoutSerial_, currentPage_, DevicePictureSize());
+  QImage image = pageCache_.Page(Quiz(), LayoutSerial(), currentPage_, DevicePictureSize());
   showingWelcome_ = false;
   tmrPrefetch->start();
   const std::optional<TFrameCorners> corners = FrameCorners();
@@ -182,8 +208,8 @@ void TMainWindow::PrefetchNeighbours() {
                                            {currentPage_, zoomed(ZoomInPercent(zoomPercent_, ZoomEntries()))},
                                            {currentPage_, zoomed(ZoomOutPercent(zoomPercent_, ZoomEntries()))}};
   for (const auto& [page, pageSize] : wanted) {
-    if (page < 1 || page > pageCount_ || pageCache_.Contains(layoutSerial_, page, pageSize)) continue;
-    pageCache_.Page(*quiz_, layoutSerial_, page, pageSize);
+    if (page < 1 || page > pageCount_ || pageCache_.Contains(LayoutSerial(), page, pageSize)) continue;
+    pageCache_.Page(Quiz(), LayoutSerial(), page, pageSize);
     // One page per turn of the event loop keeps the window answering.
     QTimer::singleShot(0, this, [this] { Guarded(TFailedAction::Other, [this] { PrefetchNeighbours(); }); });
     return;
@@ -191,7 +217,7 @@ void TMainWindow::PrefetchNeighbours() {
 }
 
 bool TMainWindow::FrameScales(double& horizontal, double& vertical) const {
-  const TMetaReport& pages = QuizPages(*quiz_);
+  const TMetaReport& pages = QuizPages(Quiz());
   const QSize paper = pages.PhysicalPageSize();
   const int across = paper.width() - 2 * pages.OffsetX();
   const int down = paper.height() - 2 * pages.OffsetY();
@@ -202,10 +228,10 @@ bool TMainWindow::FrameScales(double& horizontal, double& vertical) const {
 }
 
 std::optional<TMainWindow::TFrameCorners> TMainWindow::FrameCorners() const {
-  if (selectedSet_ < 0 || selectedSet_ >= static_cast<int>(quiz_->Sets.Count())) return std::nullopt;
-  const TQuestionSet& set = quiz_->Sets.Item(static_cast<std::size_t>(selectedSet_));
+  if (selectedSet_ < 0 || selectedSet_ >= static_cast<int>(Quiz().Sets.Count())) return std::nullopt;
+  const TQuestionSet& set = Quiz().Sets.Item(static_cast<std::size_t>(selectedSet_));
   if (currentPage_ < set.FirstPage || currentPage_ > set.LastPage) return std::nullopt;
-  const TMetaReport& pages = QuizPages(*quiz_);
+  const TMetaReport& pages = QuizPages(Quiz());
   // The margins around the set come from the letter "H" of the picture's
   // font: the dialogs' "Tahoma" at 8 points on the screen.
   const TFontMetrics& font = TFontMetrics::Get(TBundledFace::UI, FontPixelSize(8, Nearest(ScreenDpiY())), false);
@@ -244,15 +270,15 @@ void TMainWindow::ShowFileName() { lblQuizFilename->setText(QuizFileNameText());
 
 QString TMainWindow::QuizFileNameText() const {
   QString name = QStringLiteral("<new quiz>");
-  if (!quiz_->FileName.empty()) {
-    name = QuizPathText(quiz_->FileName);
+  if (!Quiz().FileName.empty()) {
+    name = QuizPathText(Quiz().FileName);
     // The home folder as "~", so that the part that tells quizzes apart
     // fits the line.
     const QString home = QDir::homePath() + QLatin1Char('/');
     if (home.size() > 1 && name.startsWith(home)) name = QStringLiteral("~/") + name.mid(home.size());
     name = QDir::toNativeSeparators(name);
   }
-  return quiz_->Modified ? QStringLiteral("* ") + name : name;
+  return Quiz().Modified ? QStringLiteral("* ") + name : name;
 }
 
 // ---------------------------------------------------------------------------
@@ -273,7 +299,7 @@ void TMainWindow::SelectSetAt(QPoint position) {
   double horizontal = 0, vertical = 0;
   if (!FrameScales(horizontal, vertical) || vertical <= 0) return;
   const int pageY = Nearest(position.y() / vertical);
-  selectedSet_ = SetAtPosition(*quiz_, pageY, currentPage_, selectedSet_);
+  selectedSet_ = SetAtPosition(Quiz(), pageY, currentPage_, selectedSet_);
 }
 
 void TMainWindow::PictureReleased(QPoint position) {
@@ -377,7 +403,8 @@ void TMainWindow::changeEvent(QEvent* event) {
 }
 
 void TMainWindow::closeEvent(QCloseEvent* event) {
-  if (!created_ || !quiz_ || !quiz_->Modified || exiting_) {
+  if (created_) RememberWindowPlace();
+  if (!created_ || !Quiz().Modified || exiting_) {
     event->accept();
     return;
   }

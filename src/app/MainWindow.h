@@ -4,17 +4,20 @@
 // showing one page of the last layout, and a panel on the right with the
 // editing commands, the question count, the zoom and the page navigation.
 //
-// Every command that changes the quiz takes an undo snapshot, changes the
-// quiz, marks it changed, lays it out again and ends with RefreshView,
-// which replays the current page and frames the selected set. Nothing is
-// drawn from a stale layout: each layout gets a new serial number, and the
-// rendered pages kept for quick redrawing belong to one serial.
+// The quiz itself, its file, its undo history and its layout belong to the
+// document (TQuizDocument); the commands here ask the user what to do and
+// hand the change to the document. The window observes the document and
+// redraws once per change (RefreshView replays the current page and frames
+// the selected set). Nothing is drawn from a stale layout: each layout gets
+// a new serial number, and the rendered pages kept for quick redrawing
+// belong to one serial.
 //
 // Everything the window asks of the user goes through TUserPrompts, so
 // that tests can answer the dialogs without modal loops.
 #include <QImage>
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -23,13 +26,14 @@
 #include "app/AddQuestionsWizard.h"
 #include "app/CommandErrors.h"
 #include "app/PageImageCache.h"
-#include "app/UndoRedo.h"
 #include "app/Zoom.h"
+#include "document/QuizDocument.h"
 #include "quiz/Quiz.h"
 
 class QAction;
 class QComboBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QTimer;
 class QToolBar;
@@ -89,9 +93,8 @@ public:
   bool HasAddQuestionsWizard() const { return static_cast<bool>(addQuestionsWizard_); }
 
   // ---- State.
-  TQuiz& Quiz() { return *quiz_; }
-  const TQuiz& UndoQuiz() const { return undoRedo_.UndoQuiz(); }
-  const TQuiz& RedoQuiz() const { return undoRedo_.RedoQuiz(); }
+  TQuizDocument& Document() { return *document_; }
+  TQuiz& Quiz() const { return document_->Quiz(); }
   TQuestionSet& WorkingSet() { return *workingSet_; }
   int CurrentPage() const { return currentPage_; }
   int PageCount() const { return pageCount_; }
@@ -108,7 +111,7 @@ public:
   const QImage& PictureImage() const;
   QSize PictureSize() const;
   // Serial number of the last layout.
-  std::uint64_t LayoutSerial() const { return layoutSerial_; }
+  std::uint64_t LayoutSerial() const { return document_->LayoutSerial(); }
   const TPageImageCache& PageCache() const { return pageCache_; }
 
   // The screen resolution the zoom is measured in; the widget's logical
@@ -168,12 +171,17 @@ public:
   bool SaveQuizAs();
   // The text without any of < > : " \ / | ? *.
   static QString CleanFileName(const QString& text);
-  void ResetQuiz();
-  void TakeUndoSnapshot();
   // The text of the file-name label for the current quiz.
   QString QuizFileNameText() const;
   // The update page of this version.
   static QString UpdatePageAddress();
+
+  // ---- Desktop conventions (MainWindowDesktop.cpp).
+  // The files of Open Recent, the latest first.
+  const QStringList& RecentFiles() const { return recentFiles_; }
+  static constexpr int kRecentFileCount = 10;
+  // Whether the window took the size and place it had when last closed.
+  bool PlaceRestored() const { return placeRestored_; }
 
   // ---- Controls, named as the program's designers named them.
   QAction* actNew = nullptr;
@@ -192,6 +200,7 @@ public:
   QAction* actRedo = nullptr;
   QAction* actZoomIn = nullptr;
   QAction* actZoomOut = nullptr;
+  QMenu* mnuOpenRecent = nullptr;
   QToolBar* ToolBar1 = nullptr;
   QPushButton* cmdAddQuestions = nullptr;
   QPushButton* cmdDeleteQuestions = nullptr;
@@ -226,6 +235,8 @@ protected:
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
 private:
   // MainWindowControls.cpp
@@ -239,13 +250,18 @@ private:
   void Guarded(TFailedAction action, const std::function<void()>& command);
   void ShowFailure(TFailedAction action, const std::exception& error);
 
-  // Lays the quiz out without answers and starts a new layout serial.
-  void LayOutQuiz();
-  bool SaveToFile();
+  // What the window does when the document changed: one redraw.
+  void DocumentChanged(const TQuizChange& change);
+  void ConnectDocument();
   bool SaveWithDialog(const QString& suggestedName);
-  void AfterSave();
-  void AppendWorkingSet();
   void ShowUndoState();
+  // MainWindowDesktop.cpp
+  void CreateRecentMenu(QMenu* quizMenu);
+  void RememberRecentFile(const QString& path);
+  void ShowRecentFiles();
+  void OpenRecentFile(const QString& path);
+  void RestoreWindowPlace();
+  void RememberWindowPlace();
   void ShowFileName();
   void ShowZoomPercent();
   void tmrZoomTimer();
@@ -278,8 +294,7 @@ private:
   TUserPrompts* prompts_ = nullptr;
   TAddQuestionsWizard addQuestionsWizard_;
 
-  std::unique_ptr<TQuiz> quiz_;
-  TUndoRedo undoRedo_;
+  TQuizDocument* document_ = nullptr;
   std::unique_ptr<TQuestionSet> workingSet_;
   int currentPage_ = 1;
   int pageCount_ = 0;
@@ -297,8 +312,9 @@ private:
   double screenDpiX_ = 0;
   double screenDpiY_ = 0;
 
-  std::uint64_t layoutSerial_ = 0;
   TPageImageCache pageCache_;
+  QStringList recentFiles_;
+  bool placeRestored_ = false;
 
   TPromptForSave* promptForSave_ = nullptr;
   TConfirmDeleteForm* confirmDelete_ = nullptr;

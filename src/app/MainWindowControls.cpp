@@ -92,7 +92,8 @@ void TMainWindow::CreateActions() {
   actPrint->setIcon(ToolIcon(TToolIcon::Print));
   actExit->setIcon(ToolIcon(TToolIcon::Exit));
 
-  // Keyboard-only commands: they live on the window, not in a menu.
+  // Undo and Redo are in the Edit menu and on the panel; zoom is on the
+  // panel. The keys work anywhere in the window.
   actUndo = MakeAction(this, QStringLiteral("Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
   actRedo = MakeAction(this, QStringLiteral("Redo"),
                        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
@@ -106,12 +107,17 @@ void TMainWindow::CreateMenusAndToolBar() {
   QMenu* quizMenu = menuBar()->addMenu(QStringLiteral("&Quiz"));
   quizMenu->addAction(actNew);
   quizMenu->addAction(actOpen);
+  CreateRecentMenu(quizMenu);
   quizMenu->addAction(actSave);
   quizMenu->addAction(actSaveAs);
   quizMenu->addSeparator();
   quizMenu->addAction(actPrint);
   quizMenu->addSeparator();
   quizMenu->addAction(actExit);
+
+  QMenu* editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
+  editMenu->addAction(actUndo);
+  editMenu->addAction(actRedo);
 
   QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
   helpMenu->addAction(actUserInterfaceFeatures);
@@ -312,6 +318,25 @@ void TMainWindow::ConnectControls() {
   cmbZoomPct->lineEdit()->installEventFilter(this);
   connect(tmrZoom, &QTimer::timeout, this, &TMainWindow::tmrZoomTimer);
   connect(tmrPrefetch, &QTimer::timeout, this, [this] { Guarded(TFailedAction::Other, [this] { PrefetchNeighbours(); }); });
+}
+
+void TMainWindow::ShowUndoState() {
+  const bool canUndo = document_->CanUndo();
+  const bool canRedo = document_->CanRedo();
+  cmdUndo->setEnabled(canUndo);
+  cmdRedo->setEnabled(canRedo);
+  actUndo->setEnabled(canUndo);
+  actRedo->setEnabled(canRedo);
+  // The step is named where there is room for it: the menu entry, and the
+  // buttons' tip and accessible name.
+  const QString undo = canUndo ? QStringLiteral("Undo %1").arg(document_->UndoName()) : QStringLiteral("Undo");
+  const QString redo = canRedo ? QStringLiteral("Redo %1").arg(document_->RedoName()) : QStringLiteral("Redo");
+  actUndo->setText(undo);
+  actRedo->setText(redo);
+  cmdUndo->setToolTip(WithKeys(undo, actUndo));
+  cmdRedo->setToolTip(WithKeys(redo, actRedo));
+  cmdUndo->setAccessibleName(undo);
+  cmdRedo->setAccessibleName(redo);
 }
 
 void TMainWindow::CreateDialogs() {

@@ -32,8 +32,8 @@ QString PrintedText(const TPrintReport& report) {
 QString TMainWindow::PdfFileFor() const {
   if (!lastPdfName_.isEmpty()) return lastPdfName_;
   QString base;
-  if (!quiz_->FileName.empty()) base = QFileInfo(QuizPathText(quiz_->FileName)).completeBaseName();
-  else base = CleanFileName(FromCp1252(quiz_->QuizTitle)).trimmed();
+  if (!Quiz().FileName.empty()) base = QFileInfo(QuizPathText(Quiz().FileName)).completeBaseName();
+  else base = CleanFileName(FromCp1252(Quiz().QuizTitle)).trimmed();
   if (base.isEmpty()) base = QStringLiteral("Quiz");
   return QDir(quizFolder_).filePath(base + QStringLiteral(".pdf"));
 }
@@ -79,7 +79,7 @@ void TMainWindow::PrintCommand() {
           }
         }
         if (go) {
-          const TPrintReport report = PrintQuiz(*quiz_, options);
+          const TPrintReport report = PrintQuiz(Quiz(), options);
           QString done = QStringLiteral("Printed %1 on %2.").arg(PrintedText(report), printSettings_.PrinterName);
           if (!pdfName.isEmpty()) {
             QStringList files;
@@ -95,13 +95,11 @@ void TMainWindow::PrintCommand() {
       // Whatever happened, the screen goes back to the answer-free pages of
       // the selected printer.
       printers.SetPrinterIndex(remembered);
-      LayOutQuiz();
-      RefreshView();
+      document_->LayOutAgain();
       throw;
     }
     printers.SetPrinterIndex(remembered);
-    LayOutQuiz();
-    RefreshView();
+    document_->LayOutAgain();
   });
 }
 

@@ -1,20 +1,19 @@
 // The commands that change or store the current quiz: New, Open, Save,
 // Save As, Exit, Add Questions, Delete Questions, Re-create Section,
-// Re-create Quiz, Set Quiz Options, Undo and Redo.
+// Re-create Quiz, Set Quiz Options, Undo and Redo. Each asks the user what
+// it needs and hands the change to the document; the redraw follows the
+// document's Changed signal (DocumentChanged).
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
-#include <climits>
 
 #include "app/MainWindow.h"
 #include "app/PageView.h"
 #include "app/UserPrompts.h"
-#include "generate/Generate.h"
 #include "quiz/QuizFile.h"
 #include "render/CodePage1252.h"
-#include "render/Layout.h"
 #include "wizard/ConfirmDeleteDialog.h"
 #include "wizard/OldSavedQuizDialog.h"
 #include "wizard/PromptForSaveDialog.h"
@@ -27,31 +26,16 @@ namespace {
 const QString kQuizFilter = QStringLiteral("Quiz files (*.qiz)");
 const QString kQuizSuffix = QStringLiteral("qiz");
 
-int QuestionCountOf(const TQuestionSet& set) {
-  // A count beyond int comes from no file that fits in memory; the bound
-  // keeps the conversion defined.
-  return static_cast<int>(std::min<std::size_t>(set.Count(), INT_MAX));
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------
 // Shared operations
 
 bool TMainWindow::AskToSave() {
-  if (!quiz_->Modified) return true;
+  if (!Quiz().Modified) return true;
   const int answer = prompts_->Exec(*promptForSave_);
   if (answer == TPromptForSave::Yes) return SaveQuiz();
   return answer == TPromptForSave::No;
-}
-
-bool TMainWindow::SaveToFile() {
-  try {
-    return quiz_->SaveToFile();
-  } catch (const std::exception& error) {
-    ShowFailure(TFailedAction::SaveQuiz, error);
-    return false;
-  }
 }
 
 bool TMainWindow::SaveWithDialog(const QString& suggestedName) {
@@ -66,21 +50,25 @@ bool TMainWindow::SaveWithDialog(const QString& suggestedName) {
   lastSaveName_ = chosen;
   // A save that fails leaves the quiz with the file it had, so that the
   // next Save asks again instead of aiming at a file never written.
-  const std::string previous = quiz_->FileName;
-  quiz_->FileName = QuizPathBytes(chosen);
-  ShowFileName();
-  if (SaveToFile()) return true;
-  quiz_->FileName = previous;
-  ShowFileName();
-  return false;
+  try {
+    document_->SaveAs(chosen);
+  } catch (const std::exception& error) {
+    ShowFailure(TFailedAction::SaveQuiz, error);
+    return false;
+  }
+  RememberRecentFile(chosen);
+  return true;
 }
 
 bool TMainWindow::SaveQuiz() {
-  if (!quiz_->FileName.empty()) {
-    ShowFileName();
-    return SaveToFile();
+  if (Quiz().FileName.empty()) return SaveWithDialog(CleanFileName(FromCp1252(Quiz().QuizTitle)));
+  try {
+    document_->Save();
+  } catch (const std::exception& error) {
+    ShowFailure(TFailedAction::SaveQuiz, error);
+    return false;
   }
-  return SaveWithDialog(CleanFileName(FromCp1252(quiz_->QuizTitle)));
+  return true;
 }
 
 bool TMainWindow::SaveQuizAs() { return SaveWithDialog(lastSaveName_); }
@@ -91,40 +79,13 @@ QString TMainWindow::CleanFileName(const QString& text) {
   return result;
 }
 
-void TMainWindow::ResetQuiz() {
-  quiz_ = std::make_unique<TQuiz>();
-  LayOutQuiz();
-  undoRedo_.ResetSnapshots();
-  pageCount_ = QuizPages(*quiz_).PageCount();
-  lblPageCount->setText(QString::number(pageCount_));
-  lblQuestionCount->setText(QStringLiteral("0"));
-  selectedSet_ = -1;
-  quiz_->Modified = false;
-  ShowFileName();
-  SetCurrentPage(1);
-}
-
-void TMainWindow::TakeUndoSnapshot() {
-  undoRedo_.TakeUndoSnapshot(*quiz_);
-  ShowUndoState();
-}
-
-void TMainWindow::ShowUndoState() {
-  cmdUndo->setEnabled(undoRedo_.UndoEnabled());
-  cmdRedo->setEnabled(undoRedo_.RedoEnabled());
-  actUndo->setEnabled(undoRedo_.UndoEnabled());
-  actRedo->setEnabled(undoRedo_.RedoEnabled());
-}
-
 // ---------------------------------------------------------------------------
 // File commands
 
 void TMainWindow::NewCommand() {
   Guarded(TFailedAction::Other, [&] {
     if (!AskToSave()) return;
-    ResetQuiz();
-    ShowBlankPage();
-    ShowWelcomePage();
+    document_->New();
     ScrollBox2->ScrollToTopLeft();
   });
 }
@@ -147,26 +108,13 @@ bool TMainWindow::OpenQuizFile(const QString& path) {
   bool opened = false;
   Guarded(TFailedAction::OpenQuiz, [&] {
     const QString fullPath = QFileInfo(path).absoluteFilePath();
-    // The quiz as it was, to go back to should the file fail after reading
-    // (a set that cannot be laid out).
-    TQuiz before;
-    quiz_->CopyTo(before);
-    const bool wasModified = quiz_->Modified;
-
-    quiz_->FileName = QuizPathBytes(fullPath);
-    TLoadResult result = TLoadResult::Missing;
-    std::vector<std::string> lost;
-    try {
-      result = quiz_->LoadFromFile(&lost);
-    } catch (...) {
-      quiz_->FileName = before.FileName;
-      throw;
-    }
-    if (result != TLoadResult::Loaded) {
-      quiz_->FileName = before.FileName;
-      if (result == TLoadResult::TooOld) {
+    // The document keeps the quiz it has unless the file is read and laid
+    // out whole.
+    const TOpenResult result = document_->Open(fullPath);
+    if (result.Result != TLoadResult::Loaded) {
+      if (result.Result == TLoadResult::TooOld) {
         prompts_->Exec(*oldSavedQuiz_);
-      } else if (result == TLoadResult::Empty) {
+      } else if (result.Result == TLoadResult::Empty) {
         prompts_->Message(this, TMessageKind::Error, FailureTitle(TFailedAction::OpenQuiz),
                           QStringLiteral("The file %1 is empty: there is no quiz in it.")
                               .arg(QDir::toNativeSeparators(fullPath)));
@@ -176,44 +124,23 @@ bool TMainWindow::OpenQuizFile(const QString& path) {
       }
       return;
     }
-
-    TLayoutResult layout;
-    try {
-      ++layoutSerial_;
-      layout = Layout(*quiz_, false);
-    } catch (...) {
-      before.CopyTo(*quiz_);
-      quiz_->Modified = wasModified;
-      LayOutQuiz();
-      RefreshView();
-      throw;
-    }
-    pageCount_ = QuizPages(*quiz_).PageCount();
-    lblPageCount->setText(QString::number(pageCount_));
-    lblQuestionCount->setText(QString::number(quiz_->QuestionCount()));
-    quiz_->Modified = false;
-    // A damaged file is shown for what it held but not tied to the window:
-    // the next Save asks where, so the original, which holds more, stays.
-    if (!lost.empty()) quiz_->FileName.clear();
-    ShowFileName();
-    SetCurrentPage(1);
-    RefreshView();
     opened = true;
+    if (result.Lost.empty()) RememberRecentFile(fullPath);
 
-    if (!lost.empty()) {
+    if (!result.Lost.empty()) {
       prompts_->Message(
           this, TMessageKind::Warning, QStringLiteral("The quiz file is damaged"),
           QStringLiteral("The quiz file %1 is damaged; only part of it could be read.\n\n%2\n\n"
                          "The quiz is shown as read. It is not tied to the damaged file: Save asks "
                          "where to save it, so the file itself stays as it is.")
-              .arg(QDir::toNativeSeparators(fullPath), QString::fromStdString(DamageReport(*quiz_, lost))));
+              .arg(QDir::toNativeSeparators(fullPath), QString::fromStdString(DamageReport(Quiz(), result.Lost))));
     }
 
-    if (!layout.Problems.empty()) {
+    if (!result.Problems.empty()) {
       QStringList lines;
-      for (const std::string& problem : layout.Problems) {
+      for (const std::string& problem : result.Problems) {
         if (lines.size() == 10) {
-          lines << QStringLiteral("(and %1 more)").arg(layout.Problems.size() - 10);
+          lines << QStringLiteral("(and %1 more)").arg(result.Problems.size() - 10);
           break;
         }
         lines << QString::fromStdString(problem);
@@ -228,24 +155,12 @@ bool TMainWindow::OpenQuizFile(const QString& path) {
   return opened;
 }
 
-void TMainWindow::AfterSave() {
-  LayOutQuiz();
-  pageCount_ = QuizPages(*quiz_).PageCount();
-  lblPageCount->setText(QString::number(pageCount_));
-  RefreshView();
-}
-
 void TMainWindow::SaveCommand() {
-  Guarded(TFailedAction::SaveQuiz, [&] {
-    if (SaveQuiz()) AfterSave();
-  });
+  Guarded(TFailedAction::SaveQuiz, [&] { SaveQuiz(); });
 }
 
 void TMainWindow::SaveAsCommand() {
-  Guarded(TFailedAction::SaveQuiz, [&] {
-    SaveQuizAs();
-    AfterSave();
-  });
+  Guarded(TFailedAction::SaveQuiz, [&] { SaveQuizAs(); });
 }
 
 void TMainWindow::ExitCommand() {
@@ -266,95 +181,49 @@ void TMainWindow::AddQuestionsCommand() {
                         QStringLiteral("Adding questions comes with the question wizard."));
       return;
     }
-    TakeUndoSnapshot();
-    if (addQuestionsWizard_(this, *workingSet_, *quiz_)) AppendWorkingSet();
+    if (addQuestionsWizard_(this, *workingSet_, Quiz())) document_->AddSet(*workingSet_);
     else RefreshView();
   });
 }
 
-void TMainWindow::AppendWorkingSet() {
-  quiz_->Sets.AddCopy(*workingSet_);
-  quiz_->Modified = true;
-  LayOutQuiz();
-  pageCount_ = QuizPages(*quiz_).PageCount();
-  SetCurrentPage(pageCount_);
-  selectedSet_ = static_cast<int>(quiz_->Sets.Count()) - 1;
-  RefreshView();
-}
-
 void TMainWindow::DeleteQuestionsCommand() {
   Guarded(TFailedAction::Other, [&] {
-    if (selectedSet_ < 0 || selectedSet_ >= static_cast<int>(quiz_->Sets.Count())) return;
+    if (selectedSet_ < 0 || selectedSet_ >= document_->SetCount()) return;
     if (prompts_->Exec(*confirmDelete_) != QDialog::Accepted) return;
-    TakeUndoSnapshot();
-    quiz_->Sets.Delete(static_cast<std::size_t>(selectedSet_));
-    LayOutQuiz();
-    pageCount_ = QuizPages(*quiz_).PageCount();
-    lblPageCount->setText(QString::number(pageCount_));
-    quiz_->Modified = true;
-    RefreshView();
+    document_->DeleteSet(selectedSet_);
   });
 }
 
 void TMainWindow::RecreateSectionCommand() {
   Guarded(TFailedAction::Other, [&] {
-    TakeUndoSnapshot();
-    if (selectedSet_ < 0 || selectedSet_ >= static_cast<int>(quiz_->Sets.Count())) return;
-    TQuestionSet& set = quiz_->Sets.Item(static_cast<std::size_t>(selectedSet_));
-    // Generation keeps the set's questions when it fails.
-    Generate(set, QuestionCountOf(set));
-    LayOutQuiz();
-    quiz_->Modified = true;
-    RefreshView();
+    if (selectedSet_ < 0 || selectedSet_ >= document_->SetCount()) return;
+    document_->RecreateSet(selectedSet_);
   });
 }
 
 void TMainWindow::RecreateQuizCommand() {
-  Guarded(TFailedAction::Other, [&] {
-    TakeUndoSnapshot();
-    // Generated on a copy, so that a set that fails leaves the whole quiz
-    // as it was rather than half new.
-    TQuiz renewed;
-    quiz_->CopyTo(renewed);
-    for (TQuestionSet& set : renewed.Sets) Generate(set, QuestionCountOf(set));
-    renewed.CopyTo(*quiz_);
-    LayOutQuiz();
-    quiz_->Modified = true;
-    RefreshView();
-  });
+  Guarded(TFailedAction::Other, [&] { document_->RecreateQuiz(); });
 }
 
 void TMainWindow::SetQuizOptionsCommand() {
   Guarded(TFailedAction::Other, [&] {
-    TakeUndoSnapshot();
-    quizOptions_->SetQuiz(*quiz_);
+    // The dialog works on a quiz of its own, holding only the options; the
+    // document takes what it confirms as one step.
+    TQuiz options;
+    TQuizPrintOptions::Of(Quiz()).ApplyTo(options);
+    quizOptions_->SetQuiz(options);
     quizOptions_->chkPrintQuizTitle->setFocus();
-    if (prompts_->Exec(*quizOptions_) != QDialog::Rejected) {
-      LayOutQuiz();
-      quiz_->Modified = true;
-    }
-    RefreshView();
+    if (prompts_->Exec(*quizOptions_) != QDialog::Rejected) document_->SetPrintOptions(TQuizPrintOptions::Of(options));
+    else RefreshView();
   });
 }
 
 void TMainWindow::UndoCommand() {
-  Guarded(TFailedAction::Other, [&] {
-    if (!undoRedo_.Undo(*quiz_)) return;
-    ShowUndoState();
-    LayOutQuiz();
-    quiz_->Modified = true;
-    RefreshView();
-  });
+  Guarded(TFailedAction::Other, [&] { document_->Undo(); });
 }
 
 void TMainWindow::RedoCommand() {
-  Guarded(TFailedAction::Other, [&] {
-    if (!undoRedo_.Redo(*quiz_)) return;
-    ShowUndoState();
-    LayOutQuiz();
-    quiz_->Modified = true;
-    RefreshView();
-  });
+  Guarded(TFailedAction::Other, [&] { document_->Redo(); });
 }
 
 }  // namespace sumcraft

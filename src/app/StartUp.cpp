@@ -80,13 +80,16 @@ int RunSumcraft(const QString& quizFile) {
   window.SetAddQuestionsWizard([&wizard](QWidget*, TQuestionSet& workingSet, const TQuiz& quiz) {
     return wizard.RunSteps(workingSet, quiz);
   });
-  // A small screen gets a smaller window; the page is fitted to it.
-  if (const QScreen* screen = window.screen()) {
-    const QSize room = screen->availableGeometry().size() * 0.95;
-    if (window.width() > room.width() || window.height() > room.height())
-      window.resize(window.size().boundedTo(room).expandedTo(window.minimumSize()));
+  // The window opens where it was closed; the first time, centred, and on a
+  // small screen smaller, with the page fitted to it.
+  if (!window.PlaceRestored()) {
+    if (const QScreen* screen = window.screen()) {
+      const QSize room = screen->availableGeometry().size() * 0.95;
+      if (window.width() > room.width() || window.height() > room.height())
+        window.resize(window.size().boundedTo(room).expandedTo(window.minimumSize()));
+    }
+    CenterOnScreen(&window);
   }
-  CenterOnScreen(&window);
   window.show();
 
   // After the window is on screen: the quiz asked for, then anything that

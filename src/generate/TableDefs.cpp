@@ -102,7 +102,14 @@ void TTableDefs::Load(const std::string& path) {
   } catch (const QuizFileError& e) {
     // The templates before the failure stay usable.
     problems_.push_back(e.what());
+    return;
   }
+  // A file read whole that gives nothing leaves the table and graph options
+  // without a template to offer: said at start-up, as for the style file.
+  if (defs_.empty())
+    problems_.push_back(path + " holds no usable template (no \"" + std::string(kBegin) +
+                        "\" block with a whole-number PROBLEMDATATYPE); tables and graphs have no template to "
+                        "choose from.");
 }
 
 TTableDefs& TableDefs() {

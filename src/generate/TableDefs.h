@@ -44,7 +44,8 @@ public:
   // missing file leaves the list empty without a word. Nothing in the file
   // stops the program: a template whose PROBLEMDATATYPE is not a whole
   // number is skipped, and when the file cannot be read on, the templates
-  // read so far stay; both are noted in Problems().
+  // read so far stay; both are noted in Problems(), and so is a file read
+  // whole that gives no template at all.
   void Load(const std::string& path);
 
   std::size_t Count() const { return defs_.size(); }

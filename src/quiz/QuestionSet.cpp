@@ -95,3 +95,19 @@ void TQuestionSets::Delete(std::size_t index) {
 }
 
 }  // namespace sumcraft
+
+namespace sumcraft {
+
+void TQuestionSets::Insert(std::size_t index, TQuestionSet set) {
+  if (index > sets_.size()) throw std::out_of_range("set index out of range");
+  sets_.insert(sets_.begin() + static_cast<std::ptrdiff_t>(index), std::move(set));
+}
+
+TQuestionSet TQuestionSets::Take(std::size_t index) {
+  if (index >= sets_.size()) throw std::out_of_range("set index out of range");
+  TQuestionSet set = std::move(sets_[index]);
+  sets_.erase(sets_.begin() + static_cast<std::ptrdiff_t>(index));
+  return set;
+}
+
+}  // namespace sumcraft

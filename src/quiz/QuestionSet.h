@@ -61,6 +61,10 @@ public:
   std::size_t Count() const { return sets_.size(); }
   void Clear() { sets_.clear(); }
   void Delete(std::size_t index);
+  // Puts a set in at index (at most Count), moving those from there on.
+  void Insert(std::size_t index, TQuestionSet set);
+  // Removes the set at index and hands it over.
+  TQuestionSet Take(std::size_t index);
 
   auto begin() { return sets_.begin(); }
   auto end() { return sets_.end(); }

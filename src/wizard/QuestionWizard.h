@@ -4,11 +4,9 @@
 //
 //   TQuestionWizard wizard(settings, mainWindow);   // once, at start-up
 //   ...
-//   TakeUndoSnapshot();                             // the caller's part
-//   if (wizard.Run(workingSet, quiz)) {             // Finish: one set appended
-//     quiz.Modified = true;  Layout(quiz, false);  SetCurrentPage(last page);
-//     SelectSet(quiz.Sets.Count() - 1);  RefreshView();
-//   }                                               // false: quiz untouched
+//   if (wizard.Run(workingSet, quiz))               // Finish: the caller
+//     document.AddSet(workingSet);                  // appends it (one step)
+//                                                   // false: quiz untouched
 //
 // States: choose type (step 1) -> the options dialog of the chosen type
 // (step 2) -> count (step 3) -> append. Next moves on, Back moves one step

@@ -124,6 +124,25 @@ TEST_F(TableDefsTest, LoadStartsAfreshAndAMissingFileGivesAnEmptyList) {
   EXPECT_TRUE(defs_.Problems().empty());
 }
 
+TEST_F(TableDefsTest, AFileWithoutAnyUsableTemplateIsReported) {
+  struct Case {
+    const char* text;
+    std::size_t problems;  // the last one names the missing templates
+  };
+  const Case cases[] = {{"", 1},
+                        {"ITEMNAME=outside\nbegin tabledef\n", 1},
+                        {"BEGIN TABLEDEF\nPROBLEMDATATYPE=one\nEND TABLEDEF\n", 2},
+                        {"BEGIN TABLEDEF\nEND TABLEDEF\n", 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    LoadText(c.text);
+    ASSERT_EQ(defs_.Problems().size(), c.problems);
+    if (c.problems > 0) {
+      EXPECT_NE(defs_.Problems().back().find("no usable template"), std::string::npos);
+    }
+  }
+}
+
 TEST_F(TableDefsTest, UnreadableFilesNeverStopTheProgram) {
   defs_.Load(folder_.Path().string());  // a folder, not a file
   EXPECT_EQ(defs_.Count(), 0u);

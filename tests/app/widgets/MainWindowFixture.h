@@ -27,6 +27,7 @@
 #include "render/Layout.h"
 #include "render/Printers.h"
 #include "support/TempFolder.h"
+#include "wizard/PgmSettings.h"
 
 namespace sumcraft::test {
 
@@ -128,6 +129,7 @@ protected:
     TMainWindowSetup setup;
     setup.Prompts = &prompts_;
     setup.QuizFolder = Folder();
+    setup.Settings = settings_.get();
     window_ = std::make_unique<TMainWindow>(setup);
     window_->SetScreenDpi(96, 96);
     // A wizard that "finishes" with the options and count the test set.
@@ -187,6 +189,8 @@ protected:
   TempFolder home_;
   TScriptedPrompts prompts_;
   TFakePrinter* printer_ = nullptr;
+  // The program settings the next CreateWindow hands on; none by default.
+  std::unique_ptr<TPgmSettings> settings_;
   std::unique_ptr<TMainWindow> window_;
   TQOptions nextOptions_ = AdditionOptions();
   int nextCount_ = 10;

@@ -1,74 +1,13 @@
-// One level of undo and redo: the snapshots themselves, and the window's
-// buttons through the commands that take snapshots and those that do not.
+// Undo and redo as the window shows them: its buttons, keys and menu
+// entries, the selection and the page after a step. The history itself is
+// the document's (tests/document).
+#include <QLabel>
 #include <QPushButton>
 
 #include "MainWindowFixture.h"
-#include "app/UndoRedo.h"
 
 namespace sumcraft::test {
 namespace {
-
-TQuiz QuizWithSets(int sets, std::uint32_t seed) {
-  TQuiz quiz;
-  SetRandomState(seed);
-  for (int i = 0; i < sets; ++i) {
-    TQuestionSet set;
-    set.Options = AdditionOptions();
-    Generate(set, 6);
-    quiz.Sets.Add(std::move(set));
-  }
-  return quiz;
-}
-
-TEST(UndoRedoSnapshots, StatesFollowTakeUndoAndRedo) {
-  TUndoRedo undo;
-  EXPECT_FALSE(undo.UndoEnabled());
-  EXPECT_FALSE(undo.RedoEnabled());
-  TQuiz quiz = QuizWithSets(1, 1);
-  quiz.FileName = "a.qiz";
-  EXPECT_FALSE(undo.Undo(quiz));  // nothing to undo yet
-  EXPECT_EQ(quiz.Sets.Count(), 1u);
-
-  undo.TakeUndoSnapshot(quiz);
-  quiz.Sets.AddCopy(quiz.Sets.Item(0));
-  quiz.FileName = "b.qiz";
-  EXPECT_TRUE(undo.UndoEnabled());
-  EXPECT_FALSE(undo.RedoEnabled());
-
-  EXPECT_TRUE(undo.Undo(quiz));
-  EXPECT_EQ(quiz.Sets.Count(), 1u);
-  EXPECT_EQ(quiz.FileName, "a.qiz");  // the file name is part of a snapshot
-  EXPECT_FALSE(undo.UndoEnabled());
-  EXPECT_TRUE(undo.RedoEnabled());
-  EXPECT_FALSE(undo.Undo(quiz));
-
-  EXPECT_TRUE(undo.Redo(quiz));
-  EXPECT_EQ(quiz.Sets.Count(), 2u);
-  EXPECT_EQ(quiz.FileName, "b.qiz");
-  EXPECT_TRUE(undo.UndoEnabled());
-  EXPECT_FALSE(undo.RedoEnabled());
-  EXPECT_FALSE(undo.Redo(quiz));
-
-  EXPECT_TRUE(undo.Undo(quiz));
-  EXPECT_EQ(quiz.Sets.Count(), 1u);
-}
-
-TEST(UndoRedoSnapshots, SnapshotsAreIndependentCopies) {
-  TUndoRedo undo;
-  TQuiz quiz = QuizWithSets(2, 2);
-  const TQuizQuestion first = quiz.Sets.Item(0).Item(0);
-  undo.TakeUndoSnapshot(quiz);
-  const TQuiz* snapshot = &undo.UndoQuiz();
-  Generate(quiz.Sets.Item(0), 6);
-  EXPECT_EQ(undo.UndoQuiz().Sets.Item(0).Item(0).FirstTerm, first.FirstTerm);
-  EXPECT_EQ(undo.UndoQuiz().Sets.Item(0).Item(0).SecondTerm, first.SecondTerm);
-  undo.TakeUndoSnapshot(quiz);
-  EXPECT_NE(&undo.UndoQuiz(), snapshot);  // a new object every time
-
-  undo.ResetSnapshots();  // New: empty snapshots, states kept
-  EXPECT_EQ(undo.UndoQuiz().Sets.Count(), 0u);
-  EXPECT_TRUE(undo.UndoEnabled());
-}
 
 using UndoRedo = MainWindowTest;
 
@@ -82,13 +21,14 @@ TEST_F(UndoRedo, AddUndoRedoUndo) {
 
   QTest::mouseClick(W().cmdUndo, Qt::LeftButton);
   EXPECT_EQ(Q().Sets.Count(), 0u);
-  EXPECT_TRUE(Q().Modified);
+  // Back at the quiz as it was: unchanged, so the welcome page again.
+  EXPECT_FALSE(Q().Modified);
+  EXPECT_FALSE(W().lblQuizFilename->text().startsWith(QLatin1Char('*')));
+  EXPECT_TRUE(W().ShowingWelcomePage());
   EXPECT_FALSE(W().cmdUndo->isEnabled());
   EXPECT_TRUE(W().cmdRedo->isEnabled());
   EXPECT_EQ(W().actUndo->isEnabled(), W().cmdUndo->isEnabled());
   EXPECT_EQ(W().actRedo->isEnabled(), W().cmdRedo->isEnabled());
-  // A changed empty quiz shows its page, not the welcome page.
-  EXPECT_FALSE(W().ShowingWelcomePage());
 
   QTest::mouseClick(W().cmdRedo, Qt::LeftButton);
   EXPECT_EQ(Terms(Q()), added);
@@ -148,55 +88,67 @@ TEST_F(UndoRedo, TheSelectionIsLimitedToTheRestoredSets) {
   ASSERT_EQ(W().SelectedSet(), 1);
   W().UndoCommand();  // back to one set
   EXPECT_EQ(W().SelectedSet(), 0);
-  W().UndoCommand();  // disabled: nothing
-  EXPECT_EQ(Q().Sets.Count(), 1u);
-  prompts_.Answer("sumcraft::TConfirmDeleteForm", QDialog::Accepted);
-  W().DeleteQuestionsCommand();
+  W().UndoCommand();  // back to none
   EXPECT_EQ(W().SelectedSet(), -1);
-  W().UndoCommand();
-  EXPECT_EQ(W().SelectedSet(), -1);  // kept at none
+  W().RedoCommand();  // the set that comes back is selected
+  EXPECT_EQ(W().SelectedSet(), 0);
 }
 
-TEST_F(UndoRedo, CancelledWizardStillTakesTheSnapshot) {
+TEST_F(UndoRedo, TheEntriesNameTheStepsAndThreeUndosGoBackThree) {
+  AddSet(4);
+  W().SelectSet(0);
+  W().RecreateSectionCommand();
+  prompts_.Answer("sumcraft::TConfirmDeleteForm", QDialog::Accepted);
+  W().DeleteQuestionsCommand();
+  struct Step {
+    const char* undo;
+    const char* redo;
+    std::size_t sets;
+  };
+  // After each further Undo.
+  const Step steps[] = {{"Undo Re-create Section", "Redo Delete Questions", 1},
+                        {"Undo Add Questions", "Redo Re-create Section", 1},
+                        {"Undo", "Redo Add Questions", 0}};
+  EXPECT_EQ(W().actUndo->text(), QStringLiteral("Undo Delete Questions"));
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.undo);
+    QTest::mouseClick(W().cmdUndo, Qt::LeftButton);
+    EXPECT_EQ(Q().Sets.Count(), step.sets);
+    EXPECT_EQ(W().actUndo->text(), QString::fromLatin1(step.undo));
+    EXPECT_EQ(W().actRedo->text(), QString::fromLatin1(step.redo));
+    EXPECT_EQ(W().cmdUndo->accessibleName(), W().actUndo->text());
+    EXPECT_TRUE(W().cmdRedo->toolTip().startsWith(W().actRedo->text()));
+  }
+  for (int i = 0; i < 3; ++i) W().RedoCommand();
+  EXPECT_EQ(Q().Sets.Count(), 0u);
+  EXPECT_EQ(W().actUndo->text(), QStringLiteral("Undo Delete Questions"));
+}
+
+TEST_F(UndoRedo, ACancelledWizardLeavesTheHistory) {
   AddSet(4);
   W().UndoCommand();
   ASSERT_TRUE(W().cmdRedo->isEnabled());
   wizardFinishes_ = false;
-  const auto before = Terms(Q());
-  Q().Modified = false;
   QTest::mouseClick(W().cmdAddQuestions, Qt::LeftButton);
   EXPECT_EQ(wizardRuns_, 2);
-  EXPECT_EQ(Terms(Q()), before);
-  EXPECT_FALSE(Q().Modified);
-  EXPECT_TRUE(W().cmdUndo->isEnabled());
-  EXPECT_FALSE(W().cmdRedo->isEnabled());
+  EXPECT_EQ(Q().Sets.Count(), 0u);
+  EXPECT_FALSE(W().cmdUndo->isEnabled());
+  EXPECT_TRUE(W().cmdRedo->isEnabled());
 }
 
-TEST_F(UndoRedo, NewAndOpenKeepTheButtonsAndUndoAfterOpenComesBackToTheOldQuiz) {
+TEST_F(UndoRedo, NewAndOpenStartAFreshHistory) {
   AddSet(4);
   prompts_.SaveAnswers.push_back(FilePath("first.qiz"));
   W().SaveCommand();
-  AddSet(5);  // the snapshot holds the one-set quiz, saved as first.qiz
-  const auto oneSet = Terms(W().UndoQuiz());
-  prompts_.SaveAnswers.push_back(FilePath("second.qiz"));
-  W().SaveAsCommand();
-
-  W().OpenQuizFile(FilePath("first.qiz"));
-  EXPECT_TRUE(W().cmdUndo->isEnabled());
-  EXPECT_FALSE(W().cmdRedo->isEnabled());
-  W().UndoCommand();
-  EXPECT_EQ(Terms(Q()), oneSet);
-  EXPECT_EQ(Q().FileName, FilePath("first.qiz").toStdString());
-  EXPECT_EQ(W().RedoQuiz().Sets.Count(), 1u);  // the opened quiz
-
+  AddSet(5);
   prompts_.Answer("sumcraft::TPromptForSave", 2);  // No
+  W().OpenQuizFile(FilePath("first.qiz"));
+  EXPECT_FALSE(W().cmdUndo->isEnabled());
+  EXPECT_FALSE(W().cmdRedo->isEnabled());
+  AddSet(5);
   W().NewCommand();
   EXPECT_FALSE(W().cmdUndo->isEnabled());
-  EXPECT_TRUE(W().cmdRedo->isEnabled());
-  EXPECT_EQ(W().RedoQuiz().Sets.Count(), 0u);  // replaced by an empty quiz
-  W().RedoCommand();
-  EXPECT_EQ(Q().Sets.Count(), 0u);
-  EXPECT_TRUE(Q().Modified);
+  EXPECT_EQ(W().actUndo->text(), QStringLiteral("Undo"));
 }
 
 }  // namespace

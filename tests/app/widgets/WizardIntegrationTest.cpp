@@ -48,13 +48,13 @@ TEST_F(QuestionWizard, NextThroughEveryStepAppendsTheSetAndShowsIt) {
   EXPECT_EQ(Q().Sets.Item(0).Count(), 10u);
 }
 
-TEST_F(QuestionWizard, CancelInTheFirstStepChangesNothingButEnablesUndo) {
+TEST_F(QuestionWizard, CancelInTheFirstStepChangesNothingNotEvenTheHistory) {
   wizard_->SetModalRunner([](QDialog&) { return int(wrCancel); });
   W().AddQuestionsCommand();
   EXPECT_EQ(Q().Sets.Count(), 0u);
   EXPECT_FALSE(Q().Modified);
   EXPECT_TRUE(W().ShowingWelcomePage());
-  EXPECT_TRUE(W().cmdUndo->isEnabled());
+  EXPECT_FALSE(W().cmdUndo->isEnabled());
   EXPECT_FALSE(W().cmdRedo->isEnabled());
 }
 
