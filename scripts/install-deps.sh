@@ -9,6 +9,7 @@ packages=(
   g++ make cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev zlib1g-dev
+  libqt6svg6  # the svg icon engine that draws the buttons
   libfontconfig-dev
   poppler-utils qpdf
   desktop-file-utils appstream

@@ -1,7 +1,6 @@
 #pragma once
-// The pictures of the main window's buttons, drawn in code in one flat
-// style so they look alike on every desktop theme and stay sharp at any
-// size and pixel ratio.
+// The pictures of the main window's buttons: the desktop's icon theme where
+// it has one for the command, the program's own drawings otherwise.
 #include <QIcon>
 
 namespace sumcraft {
@@ -25,6 +24,18 @@ enum class TToolIcon {
   NextPage,
 };
 
+inline constexpr TToolIcon kAllToolIcons[] = {
+    TToolIcon::New,          TToolIcon::Open,          TToolIcon::Save,        TToolIcon::Print,
+    TToolIcon::Exit,         TToolIcon::AddQuestions,  TToolIcon::DeleteQuestions, TToolIcon::Undo,
+    TToolIcon::Redo,         TToolIcon::QuizOptions,   TToolIcon::RecreateSection, TToolIcon::RecreateQuiz,
+    TToolIcon::ZoomIn,       TToolIcon::ZoomOut,       TToolIcon::PreviousPage, TToolIcon::NextPage,
+};
+
+// The freedesktop icon name looked up in the theme; empty where the theme
+// has no name for the command, so the program's drawing is always used.
+QString ToolIconThemeName(TToolIcon icon);
+
+// Not cached: the theme can change while the program runs.
 QIcon ToolIcon(TToolIcon icon);
 
 }  // namespace sumcraft
