@@ -25,10 +25,14 @@ enum class TToolIcon {
 };
 
 inline constexpr TToolIcon kAllToolIcons[] = {
-    TToolIcon::New,          TToolIcon::Open,          TToolIcon::Save,        TToolIcon::Print,
-    TToolIcon::Exit,         TToolIcon::AddQuestions,  TToolIcon::DeleteQuestions, TToolIcon::Undo,
-    TToolIcon::Redo,         TToolIcon::QuizOptions,   TToolIcon::RecreateSection, TToolIcon::RecreateQuiz,
-    TToolIcon::ZoomIn,       TToolIcon::ZoomOut,       TToolIcon::PreviousPage, TToolIcon::NextPage,
+    TToolIcon::New,         TToolIcon::Open,
+    TToolIcon::Save,        TToolIcon::Print,
+    TToolIcon::Exit,        TToolIcon::AddQuestions,
+    TToolIcon::DeleteQuestions, TToolIcon::Undo,
+    TToolIcon::Redo,        TToolIcon::QuizOptions,
+    TToolIcon::RecreateSection, TToolIcon::RecreateQuiz,
+    TToolIcon::ZoomIn,      TToolIcon::ZoomOut,
+    TToolIcon::PreviousPage, TToolIcon::NextPage,
 };
 
 // The freedesktop icon name looked up in the theme; empty where the theme
