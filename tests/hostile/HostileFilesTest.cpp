@@ -6,7 +6,6 @@
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
-#include <chrono>
 #include <fstream>
 #include <sstream>
 
@@ -177,12 +176,12 @@ TEST_F(HostileFiles, ZeroDivisorsAndDenominatorsAreNamedNotFatal) {
 }
 
 TEST_F(HostileFiles, GraphsWithoutIncrementsOrWithAbsurdOnesLayOut) {
+  // A hang here is caught by the test runner's timeout; speed is measured
+  // in bench/, not here, where the machine's load decides the time.
   TQuiz quiz = Open(DataFile("increment-count-zero.qiz"));
-  const auto start = std::chrono::steady_clock::now();
   LayOut(quiz);
   EXPECT_EQ(Recreate(quiz), 0);
   LayOut(quiz);
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
   SaveTwice(quiz);
 }
 
@@ -298,13 +297,11 @@ TEST_F(HostileFiles, AQuizOfOneHundredThousandQuestions) {
   Generate(set, 100000);
   big.Sets.Add(std::move(set));
   big.FileName = dir.filePath("big.qiz").toStdString();
-  const auto start = std::chrono::steady_clock::now();
   ASSERT_TRUE(big.SaveToFile());
   TQuiz quiz = Open(big.FileName);
   ASSERT_EQ(quiz.QuestionCount(), 100000u);
   Layout(quiz, false, &printer);
   EXPECT_GT(QuizPages(quiz).PageCount(), 1000);
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
 }
 
 int main(int argc, char** argv) {
