@@ -952,16 +952,7 @@ const TPdfOutput::TEncodedImage& TPdfOutput::Encoded(const QImage& image) {
         return e;
       }
     }
-    TEncodedImage e;
-    e.Id = ++lastId_;
-    e.Key = key;
-    e.Image = image;
-    e.Hash = hash;
-    e.Gray = true;
-    e.LastUsed = document_;
-    e.Data = *coded;
-    images_.push_back(std::move(e));
-    return images_.back();
+    return Kept(key, image, hash, true, *coded);
   }
   const QImage rgb = Opaque(image);
   const bool gray = Samples(rgb, samples_);
@@ -976,14 +967,19 @@ const TPdfOutput::TEncodedImage& TPdfOutput::Encoded(const QImage& image) {
       return e;
     }
   }
+  return Kept(key, rgb, hash, gray, deflater_->Deflate(runs_, 1));
+}
+
+const TPdfOutput::TEncodedImage& TPdfOutput::Kept(qint64 key, const QImage& image, std::size_t hash, bool gray,
+                                                  QByteArray data) {
   TEncodedImage e;
   e.Id = ++lastId_;
   e.Key = key;
-  e.Image = rgb;
+  e.Image = image;
   e.Hash = hash;
   e.Gray = gray;
   e.LastUsed = document_;
-  e.Data = deflater_->Deflate(runs_, 1);
+  e.Data = std::move(data);
   images_.push_back(std::move(e));
   return images_.back();
 }

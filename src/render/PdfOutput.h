@@ -63,6 +63,8 @@ public:
 private:
   friend class TPdfDocumentBuilder;
   const TEncodedImage& Encoded(const QImage& image);
+  // A new encoding, kept for this document and the next.
+  const TEncodedImage& Kept(qint64 key, const QImage& image, std::size_t hash, bool gray, QByteArray data);
 
   std::vector<TEncodedImage> images_;
   QByteArray samples_, runs_;  // work buffers of Encoded, reused
