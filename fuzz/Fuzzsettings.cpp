@@ -7,7 +7,7 @@
 #include "FuzzSupport.h"
 #include "generate/TimesTableText.h"
 #include "quiz/ProblemType.h"
-#include "wizard/PgmSettings.h"
+#include "settings/PgmSettings.h"
 
 using namespace sumcraft;
 

@@ -4,9 +4,9 @@
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "app/UserPrompts.h"
-#include "wizard/AboutBox.h"
-#include "wizard/ProgramVersion.h"
-#include "wizard/WebAddresses.h"
+#include "dialogs/AboutBox.h"
+#include "widgets/ProgramVersion.h"
+#include "widgets/WebAddresses.h"
 
 namespace sumcraft {
 

@@ -7,9 +7,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "wizard/ProgramIcons.h"
-#include "wizard/ProgramVersion.h"
-#include "wizard/WebAddresses.h"
+#include "widgets/ProgramIcons.h"
+#include "widgets/ProgramVersion.h"
+#include "widgets/WebAddresses.h"
 
 namespace sumcraft {
 

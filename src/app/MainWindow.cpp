@@ -17,15 +17,15 @@
 #include "app/PageView.h"
 #include "app/UserPrompts.h"
 #include "app/WelcomePage.h"
+#include "dialogs/PrinterRequiredDialog.h"
+#include "dialogs/PromptForSaveDialog.h"
 #include "render/Fonts.h"
 #include "render/Layout.h"
 #include "render/MetaReport.h"
 #include "render/Printers.h"
 #include "render/Rounding.h"
-#include "wizard/PrinterRequiredDialog.h"
-#include "wizard/PromptForSaveDialog.h"
-#include "wizard/ProgramIcons.h"
-#include "wizard/ProgramVersion.h"
+#include "widgets/ProgramIcons.h"
+#include "widgets/ProgramVersion.h"
 
 namespace sumcraft {
 

@@ -21,13 +21,13 @@
 #include "app/ToolIcons.h"
 #include "app/UserPrompts.h"
 #include "app/Zoom.h"
-#include "wizard/AboutBox.h"
-#include "wizard/ConfirmDeleteDialog.h"
-#include "wizard/OldSavedQuizDialog.h"
-#include "wizard/PrintOptionsDialog.h"
-#include "wizard/PromptForSaveDialog.h"
-#include "wizard/QuizOptionsDialog.h"
-#include "wizard/UiFonts.h"
+#include "dialogs/AboutBox.h"
+#include "dialogs/ConfirmDeleteDialog.h"
+#include "dialogs/OldSavedQuizDialog.h"
+#include "dialogs/PrintOptionsDialog.h"
+#include "dialogs/PromptForSaveDialog.h"
+#include "dialogs/QuizOptionsDialog.h"
+#include "widgets/UiFonts.h"
 
 namespace sumcraft {
 

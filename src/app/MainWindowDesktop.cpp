@@ -10,7 +10,7 @@
 #include <QUrl>
 
 #include "app/MainWindow.h"
-#include "wizard/PgmSettings.h"
+#include "settings/PgmSettings.h"
 
 namespace sumcraft {
 

@@ -6,10 +6,10 @@
 
 #include "app/MainWindow.h"
 #include "app/UserPrompts.h"
+#include "dialogs/PrintOptionsDialog.h"
 #include "render/CodePage1252.h"
 #include "render/PrintQuiz.h"
 #include "render/Printers.h"
-#include "wizard/PrintOptionsDialog.h"
 
 namespace sumcraft {
 

@@ -12,12 +12,12 @@
 #include "app/MainWindow.h"
 #include "app/PageView.h"
 #include "app/UserPrompts.h"
+#include "dialogs/ConfirmDeleteDialog.h"
+#include "dialogs/OldSavedQuizDialog.h"
+#include "dialogs/PromptForSaveDialog.h"
+#include "dialogs/QuizOptionsDialog.h"
 #include "quiz/QuizFile.h"
 #include "render/CodePage1252.h"
-#include "wizard/ConfirmDeleteDialog.h"
-#include "wizard/OldSavedQuizDialog.h"
-#include "wizard/PromptForSaveDialog.h"
-#include "wizard/QuizOptionsDialog.h"
 
 namespace sumcraft {
 

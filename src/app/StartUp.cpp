@@ -9,15 +9,16 @@
 #include "app/DefaultFiles.h"
 #include "app/MainWindow.h"
 #include "app/SampleQuizzes.h"
+#include "dialogs/PrintOptionsDialog.h"
 #include "generate/Random.h"
 #include "generate/TableDefs.h"
+#include "printing/SystemPrinters.h"
 #include "render/Fonts.h"
 #include "render/PdfPrinter.h"
 #include "render/Printers.h"
 #include "render/ReportFormats.h"
-#include "wizard/DialogParts.h"
-#include "wizard/PgmSettings.h"
-#include "wizard/PrintOptionsDialog.h"
+#include "settings/PgmSettings.h"
+#include "widgets/DialogParts.h"
 #include "wizard/QuestionWizard.h"
 
 namespace sumcraft {
@@ -68,6 +69,7 @@ int RunSumcraft(const QString& quizFile) {
   problems << InstallSampleQuizzes(QuizFolder(), dataFolder);
   // "Save as PDF" starts on the paper chosen last time (or the locale's), so
   // a machine without a printer previews the page it will save.
+  ListSystemPrinters(TPrinters::Instance());
   TPrinters::Instance().Pdf().SetPaper(PdfPaperSetting(&settings, QLocale()));
 
   TMainWindowSetup setup;

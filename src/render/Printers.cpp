@@ -1,10 +1,7 @@
 #include "render/Printers.h"
 
-#include <QPrinterInfo>
 #include <algorithm>
 #include <stdexcept>
-
-#include "render/SystemPrinter.h"
 
 namespace sumcraft {
 
@@ -13,25 +10,20 @@ TPrinters& TPrinters::Instance() {
   return printers;
 }
 
-TPrinters::TPrinters() : pdfOwned_(std::make_unique<TPdfPrinter>()), pdf_(pdfOwned_.get()) { Refresh(); }
+TPrinters::TPrinters() : pdfOwned_(std::make_unique<TPdfPrinter>()), pdf_(pdfOwned_.get()) {
+  SetSystemPrinters({}, -1);
+}
 
-void TPrinters::Refresh() {
+void TPrinters::SetSystemPrinters(std::vector<std::unique_ptr<TPrinterDevice>> found, int defaultIndex) {
   const TPrinterDevice* selectedDevice = devices_.empty() ? nullptr : &Current();
 
   std::vector<std::unique_ptr<TPrinterDevice>> fresh;
   defaultSystem_ = -1;
-  const QString defaultName = QPrinterInfo::defaultPrinterName();
-  for (const QPrinterInfo& info : QPrinterInfo::availablePrinters()) {
-    // Keep the existing object of a printer that is still there, so a
-    // running job and its settings survive.
+  for (std::size_t i = 0; i < found.size(); ++i) {
     auto same = std::find_if(system_.begin(), system_.end(),
-                             [&](const auto& d) { return d && d->Name() == info.printerName(); });
-    if (same != system_.end()) {
-      fresh.push_back(std::move(*same));
-    } else {
-      fresh.push_back(std::make_unique<TSystemPrinter>(info));
-    }
-    if (info.printerName() == defaultName) defaultSystem_ = static_cast<int>(fresh.size()) - 1;
+                             [&](const auto& d) { return d && d->Name() == found[i]->Name(); });
+    fresh.push_back(same != system_.end() ? std::move(*same) : std::move(found[i]));
+    if (static_cast<int>(i) == defaultIndex) defaultSystem_ = static_cast<int>(fresh.size()) - 1;
   }
   for (auto& gone : system_) {
     if (gone) gone->Abort();

@@ -2,9 +2,12 @@
 // The process-wide printer list with its selected ("current") printer, like
 // the platform's printer object: the system's printers, then the built-in
 // "Save as PDF" printer (always there, so the list is never empty), then any
-// devices installed by tests or tools.
+// devices installed by tests or tools. The system's printers come from the
+// printing library (printing/SystemPrinters.h), so that what only draws and
+// writes PDFs (sumcraft-cli, the fuzzers) needs no print system.
 //
 //   TPrinters& printers = TPrinters::Instance();
+//   ListSystemPrinters(printers);               // the program, at start-up
 //   printers.SetPrinterIndex(i);                // what the print dialog chose
 //   TPrinterDevice& p = CurrentPrinter();
 //
@@ -26,14 +29,17 @@ namespace sumcraft {
 
 class TPrinters {
 public:
-  // The one list; built (Refresh) on first use.
+  // The one list, built on first use with no system printers.
   static TPrinters& Instance();
 
-  // Reads the system's printers again. The selection stays on the printer of
-  // the same name when it still exists; otherwise it goes to the system's
-  // default printer, or to "Save as PDF" when there is none. A running job
-  // on a system printer that disappears is abandoned.
-  void Refresh();
+  // Replaces the system's printers with `found`, `defaultIndex` being the
+  // system's default among them (-1: none). A printer already listed under
+  // the same name keeps its object, so a running job and its settings
+  // survive. The selection stays on the printer of the same name when it
+  // still exists; otherwise it goes to the system's default printer, or to
+  // "Save as PDF" when there is none. A running job on a system printer that
+  // disappears is abandoned.
+  void SetSystemPrinters(std::vector<std::unique_ptr<TPrinterDevice>> found, int defaultIndex);
 
   int Count() const { return static_cast<int>(devices_.size()); }
   TPrinterDevice& Item(int index) const;

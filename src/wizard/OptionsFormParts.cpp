@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "render/Fonts.h"
-#include "wizard/UiFonts.h"
-#include "wizard/lfCheckbox.h"
-#include "wizard/lfComboBox.h"
-#include "wizard/lfInputField.h"
-#include "wizard/lfLabel.h"
-#include "wizard/lfRadioButton.h"
+#include "widgets/UiFonts.h"
+#include "widgets/lfCheckbox.h"
+#include "widgets/lfComboBox.h"
+#include "widgets/lfInputField.h"
+#include "widgets/lfLabel.h"
+#include "widgets/lfRadioButton.h"
 
 namespace sumcraft {
 

@@ -14,15 +14,15 @@
 #include "generate/Generate.h"
 #include "quiz/QuestionSet.h"
 #include "render/Layout.h"
-#include "wizard/DialogParts.h"
+#include "widgets/DialogParts.h"
+#include "widgets/ProgramIcons.h"
+#include "widgets/UiFonts.h"
+#include "widgets/WizardMessages.h"
+#include "widgets/lfCheckbox.h"
+#include "widgets/lfInputField.h"
+#include "widgets/lfLabel.h"
 #include "wizard/GenerateInSteps.h"
-#include "wizard/ProgramIcons.h"
-#include "wizard/UiFonts.h"
-#include "wizard/WizardMessages.h"
 #include "wizard/WizardResult.h"
-#include "wizard/lfCheckbox.h"
-#include "wizard/lfInputField.h"
-#include "wizard/lfLabel.h"
 
 namespace sumcraft {
 

@@ -1,11 +1,11 @@
 #include "wizard/ProblemOptionsAddSubForm.h"
 
 #include "quiz/ProblemType.h"
+#include "widgets/lfCheckbox.h"
+#include "widgets/lfComboBox.h"
+#include "widgets/lfLabel.h"
+#include "widgets/lfRadioButton.h"
 #include "wizard/OptionsFormParts.h"
-#include "wizard/lfCheckbox.h"
-#include "wizard/lfComboBox.h"
-#include "wizard/lfLabel.h"
-#include "wizard/lfRadioButton.h"
 
 namespace sumcraft {
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "widgets/lfComboBox.h"
+#include "widgets/lfLabel.h"
+#include "widgets/lfRadioButton.h"
 #include "wizard/OptionsFormParts.h"
-#include "wizard/lfComboBox.h"
-#include "wizard/lfLabel.h"
-#include "wizard/lfRadioButton.h"
 
 namespace sumcraft {
 

@@ -3,11 +3,11 @@
 #include <QTabWidget>
 
 #include "generate/TimesTableText.h"
+#include "widgets/lfCheckbox.h"
+#include "widgets/lfComboBox.h"
+#include "widgets/lfLabel.h"
 #include "wizard/OptionsFormParts.h"
 #include "wizard/TimesTableGrid.h"
-#include "wizard/lfCheckbox.h"
-#include "wizard/lfComboBox.h"
-#include "wizard/lfLabel.h"
 
 namespace sumcraft {
 

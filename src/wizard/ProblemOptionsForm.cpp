@@ -10,14 +10,14 @@
 
 #include "quiz/QuestionSet.h"
 #include "render/CodePage1252.h"
-#include "wizard/DialogParts.h"
+#include "settings/PgmSettings.h"
+#include "widgets/DialogParts.h"
+#include "widgets/ProgramIcons.h"
+#include "widgets/UiFonts.h"
+#include "widgets/WizardMessages.h"
+#include "widgets/lfLabel.h"
 #include "wizard/DrawExample.h"
-#include "wizard/PgmSettings.h"
-#include "wizard/ProgramIcons.h"
-#include "wizard/UiFonts.h"
-#include "wizard/WizardMessages.h"
 #include "wizard/WizardResult.h"
-#include "wizard/lfLabel.h"
 
 namespace sumcraft {
 

@@ -73,7 +73,7 @@
 #include <string_view>
 
 #include "quiz/QOptions.h"
-#include "wizard/DialogParts.h"
+#include "widgets/DialogParts.h"
 
 class QFrame;
 class QLabel;

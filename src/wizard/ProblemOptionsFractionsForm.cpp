@@ -1,9 +1,9 @@
 #include "wizard/ProblemOptionsFractionsForm.h"
 
+#include "widgets/lfCheckbox.h"
+#include "widgets/lfLabel.h"
+#include "widgets/lfRadioButton.h"
 #include "wizard/OptionsFormParts.h"
-#include "wizard/lfCheckbox.h"
-#include "wizard/lfLabel.h"
-#include "wizard/lfRadioButton.h"
 
 namespace sumcraft {
 

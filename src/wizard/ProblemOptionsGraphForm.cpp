@@ -11,11 +11,11 @@
 #include "render/MetaReport.h"
 #include "render/Rounding.h"
 #include "render/TableGraphDrawing.h"
+#include "widgets/lfComboBox.h"
+#include "widgets/lfInputField.h"
+#include "widgets/lfLabel.h"
 #include "wizard/OptionsFormParts.h"
 #include "wizard/TemplateChoice.h"
-#include "wizard/lfComboBox.h"
-#include "wizard/lfInputField.h"
-#include "wizard/lfLabel.h"
 
 namespace sumcraft {
 

@@ -2,9 +2,9 @@
 
 #include <utility>
 
+#include "widgets/lfCheckbox.h"
+#include "widgets/lfLabel.h"
 #include "wizard/OptionsFormParts.h"
-#include "wizard/lfCheckbox.h"
-#include "wizard/lfLabel.h"
 
 namespace sumcraft {
 

@@ -2,9 +2,9 @@
 
 #include <QPainter>
 
+#include "widgets/lfComboBox.h"
+#include "widgets/lfLabel.h"
 #include "wizard/OptionsFormParts.h"
-#include "wizard/lfComboBox.h"
-#include "wizard/lfLabel.h"
 
 namespace sumcraft {
 

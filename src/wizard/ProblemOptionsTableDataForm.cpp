@@ -7,11 +7,11 @@
 #include "generate/Generators.h"
 #include "generate/TableDefs.h"
 #include "render/CodePage1252.h"
+#include "widgets/lfComboBox.h"
+#include "widgets/lfInputField.h"
+#include "widgets/lfLabel.h"
 #include "wizard/OptionsFormParts.h"
 #include "wizard/TemplateChoice.h"
-#include "wizard/lfComboBox.h"
-#include "wizard/lfInputField.h"
-#include "wizard/lfLabel.h"
 
 namespace sumcraft {
 

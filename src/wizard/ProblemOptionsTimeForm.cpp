@@ -1,8 +1,8 @@
 #include "wizard/ProblemOptionsTimeForm.h"
 
+#include "widgets/lfLabel.h"
+#include "widgets/lfRadioButton.h"
 #include "wizard/OptionsFormParts.h"
-#include "wizard/lfLabel.h"
-#include "wizard/lfRadioButton.h"
 
 namespace sumcraft {
 

@@ -5,11 +5,11 @@
 #include <QPushButton>
 
 #include "quiz/QuestionSet.h"
-#include "wizard/DialogParts.h"
-#include "wizard/ProgramIcons.h"
+#include "widgets/DialogParts.h"
+#include "widgets/ProgramIcons.h"
+#include "widgets/lfLabel.h"
+#include "widgets/lfRadioButton.h"
 #include "wizard/WizardResult.h"
-#include "wizard/lfLabel.h"
-#include "wizard/lfRadioButton.h"
 
 namespace sumcraft {
 

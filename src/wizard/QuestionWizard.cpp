@@ -5,6 +5,7 @@
 #include "quiz/ProblemType.h"
 #include "quiz/QuestionSet.h"
 #include "quiz/Quiz.h"
+#include "widgets/WizardMessages.h"
 #include "wizard/ProblemCountForm.h"
 #include "wizard/ProblemOptionsAddSubForm.h"
 #include "wizard/ProblemOptionsComparisonForm.h"
@@ -18,7 +19,6 @@
 #include "wizard/ProblemOptionsTableDataForm.h"
 #include "wizard/ProblemOptionsTimeForm.h"
 #include "wizard/ProblemTypeForm.h"
-#include "wizard/WizardMessages.h"
 #include "wizard/WizardResult.h"
 
 namespace sumcraft {

@@ -2,7 +2,7 @@
 
 #include "generate/TableDefs.h"
 #include "render/CodePage1252.h"
-#include "wizard/lfComboBox.h"
+#include "widgets/lfComboBox.h"
 
 namespace sumcraft {
 

@@ -1,8 +1,8 @@
 #include "wizard/TimesTableGrid.h"
 
+#include "widgets/lfCheckbox.h"
+#include "widgets/lfLabel.h"
 #include "wizard/OptionsFormParts.h"
-#include "wizard/lfCheckbox.h"
-#include "wizard/lfLabel.h"
 
 namespace sumcraft {
 

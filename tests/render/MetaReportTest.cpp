@@ -247,5 +247,36 @@ TEST(Printers, TheListAlwaysHoldsThePdfPrinterAndTestsCanInstallAFake) {
   EXPECT_EQ(printers.PrinterIndex(), before);
 }
 
+// Listing the system's printers again keeps the object (and job) of a
+// printer still there and the selection on it; a selected printer that
+// vanished gives way to the system's default.
+TEST(Printers, ListingAgainKeepsThePrintersStillThere) {
+  TPrinters& printers = TPrinters::Instance();
+  auto list = [&printers](std::initializer_list<const char*> names, int defaultIndex) {
+    std::vector<std::unique_ptr<TPrinterDevice>> found;
+    for (const char* name : names) {
+      auto printer = std::make_unique<TFakePrinter>();
+      printer->SetName(name);
+      found.push_back(std::move(printer));
+    }
+    printers.SetSystemPrinters(std::move(found), defaultIndex);
+  };
+  list({"Laser", "Inkjet"}, 1);
+  printers.SetPrinterIndex(-1);
+  EXPECT_EQ(printers.Current().Name(), QStringLiteral("Inkjet"));
+  printers.SetPrinterIndex(0);
+  TPrinterDevice* laser = &printers.Current();
+
+  list({"Plotter", "Laser"}, 0);
+  EXPECT_EQ(&printers.Current(), laser);
+  EXPECT_EQ(printers.Names().mid(0, 3), QStringList({"Plotter", "Laser", "Save as PDF"}));
+
+  list({"Inkjet"}, 0);
+  EXPECT_EQ(printers.Current().Name(), QStringLiteral("Inkjet"));
+  list({}, -1);
+  EXPECT_EQ(&printers.Current(), &printers.Pdf());
+  EXPECT_EQ(printers.Count(), 1);
+}
+
 }  // namespace
 }  // namespace sumcraft

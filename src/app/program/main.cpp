@@ -9,7 +9,7 @@
 #include "app/DataFolders.h"
 #include "app/DisplayCheck.h"
 #include "app/StartUp.h"
-#include "wizard/ProgramVersion.h"
+#include "widgets/ProgramVersion.h"
 
 int main(int argc, char** argv) {
   using namespace sumcraft;

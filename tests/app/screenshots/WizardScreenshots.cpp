@@ -9,21 +9,21 @@
 #include <fstream>
 #include <string>
 
+#include "dialogs/PrintOptionsDialog.h"
 #include "generate/Random.h"
 #include "generate/TableDefs.h"
 #include "quiz/ProblemType.h"
 #include "quiz/QuestionSet.h"
 #include "quiz/Quiz.h"
 #include "render/Printers.h"
-#include "wizard/PgmSettings.h"
-#include "wizard/PrintOptionsDialog.h"
+#include "settings/PgmSettings.h"
+#include "widgets/lfCheckbox.h"
+#include "widgets/lfComboBox.h"
+#include "widgets/lfRadioButton.h"
 #include "wizard/ProblemCountForm.h"
 #include "wizard/ProblemOptionsForm.h"
 #include "wizard/ProblemTypeForm.h"
 #include "wizard/QuestionWizard.h"
-#include "wizard/lfCheckbox.h"
-#include "wizard/lfComboBox.h"
-#include "wizard/lfRadioButton.h"
 
 namespace sumcraft {
 

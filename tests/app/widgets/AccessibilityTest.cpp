@@ -10,12 +10,12 @@
 
 #include "MainWindowFixture.h"
 #include "app/HelpWindow.h"
-#include "wizard/PgmSettings.h"
-#include "wizard/PrinterRequiredDialog.h"
-#include "wizard/QuestionWizard.h"
+#include "dialogs/PrinterRequiredDialog.h"
+#include "settings/PgmSettings.h"
 #include "wizard/ProblemCountForm.h"
 #include "wizard/ProblemOptionsForm.h"
 #include "wizard/ProblemTypeForm.h"
+#include "wizard/QuestionWizard.h"
 
 namespace sumcraft::test {
 namespace {

@@ -7,7 +7,7 @@
 #include <QUrl>
 
 #include "MainWindowFixture.h"
-#include "wizard/PromptForSaveDialog.h"
+#include "dialogs/PromptForSaveDialog.h"
 
 namespace sumcraft::test {
 namespace {

@@ -10,7 +10,7 @@
 #include "app/HelpWindow.h"
 #include "app/SampleQuizzes.h"
 #include "app/StartUp.h"
-#include "wizard/WebAddresses.h"
+#include "widgets/WebAddresses.h"
 
 namespace sumcraft::test {
 namespace {

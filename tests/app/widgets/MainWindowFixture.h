@@ -26,8 +26,8 @@
 #include "render/FakePrinter.h"
 #include "render/Layout.h"
 #include "render/Printers.h"
+#include "settings/PgmSettings.h"
 #include "support/TempFolder.h"
-#include "wizard/PgmSettings.h"
 
 namespace sumcraft::test {
 

@@ -6,8 +6,8 @@
 #include <QToolBar>
 
 #include "MainWindowFixture.h"
+#include "dialogs/PrintOptionsDialog.h"
 #include "render/PrintQuiz.h"
-#include "wizard/PrintOptionsDialog.h"
 #ifdef SUMCRAFT_CLI
 #include "cli/RunCli.h"
 #endif

@@ -6,10 +6,10 @@
 #include <QPushButton>
 
 #include "MainWindowFixture.h"
+#include "dialogs/ConfirmDeleteDialog.h"
+#include "dialogs/PromptForSaveDialog.h"
+#include "dialogs/QuizOptionsDialog.h"
 #include "render/CodePage1252.h"
-#include "wizard/ConfirmDeleteDialog.h"
-#include "wizard/PromptForSaveDialog.h"
-#include "wizard/QuizOptionsDialog.h"
 
 namespace sumcraft::test {
 namespace {

@@ -4,7 +4,7 @@
 #include <QPushButton>
 
 #include "MainWindowFixture.h"
-#include "wizard/PgmSettings.h"
+#include "settings/PgmSettings.h"
 #include "wizard/QuestionWizard.h"
 #include "wizard/WizardResult.h"
 
