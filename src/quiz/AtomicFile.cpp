@@ -10,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 namespace sumcraft {
 
@@ -161,80 +162,29 @@ void SyncFolder(const fs::path& target) {
   ::close(fd);
 }
 
-// Writes the new file beside target and puts it in place. Answers false,
-// having changed nothing, when unnamed files cannot be made or linked here.
-bool Replace(const fs::path& target, const struct stat* old, std::string_view contents, bool unnamed) {
-  const fs::path folder = FolderOf(target);
-  std::string tempPath;
-  int fd = -1;
-  if (unnamed) {
-    fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-    if (fd < 0) {
-      if (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL) return false;
-      Raise(errno, "cannot create a file in " + folder.string());
-    }
-  } else {
-    fd = CreateNamed(folder, tempPath);
-  }
-  try {
-    if (old) KeepOwnerAndMode(fd, *old);
-    WriteAll(fd, contents);
-    if (::fsync(fd) != 0) Raise(errno, "cannot flush to the disk");
-    if (unnamed) {
-      // A new file takes its name at once; an old one is replaced by a rename.
-      if (!old && LinkInto(fd, target.string()) == 0) {
-        ::close(fd);
-        SyncFolder(target);
-        return true;
-      }
-      if (!old && errno != EEXIST) {
-        ::close(fd);
-        return false;
-      }
-      for (int attempt = 0;; ++attempt) {
-        const std::string candidate = ShortName(folder);
-        if (LinkInto(fd, candidate) == 0) {
-          tempPath = candidate;
-          break;
-        }
-        if (errno != EEXIST || attempt == 100) {
-          ::close(fd);
-          return false;
-        }
-      }
-    }
-  } catch (...) {
-    ::close(fd);
-    if (!tempPath.empty()) ::unlink(tempPath.c_str());
-    throw;
-  }
-  if (::close(fd) != 0) {
-    const int error = errno;
-    ::unlink(tempPath.c_str());
-    Raise(error, "cannot write");
-  }
-  if (::rename(tempPath.c_str(), target.c_str()) != 0) {
-    const int error = errno;
-    ::unlink(tempPath.c_str());
-    Raise(error, "cannot replace the file");
-  }
-  SyncFolder(target);
-  return true;
-}
-
 }  // namespace
 
 void WriteFileAtomically(const std::string& path, std::string_view contents) {
+  TAtomicFileWriter file(path);
+  file.Write(contents);
+  file.Commit();
+}
+
+TAtomicFileWriter::TAtomicFileWriter(const std::string& path) : path_(path) {
   const TTarget target = Resolve(path);
   if (target.descriptor >= 0) {
-    WriteAll(target.descriptor, contents);
+    streamFd_ = target.descriptor;
     return;
   }
+  target_ = target.path.string();
   struct stat old{};
   const bool exists = ::stat(path.c_str(), &old) == 0;
   if (exists) {
     if (S_ISDIR(old.st_mode)) throw Refusal(EISDIR, "the name is a folder");
-    if (S_ISFIFO(old.st_mode) || S_ISCHR(old.st_mode)) return WriteInto(path, contents);
+    if (S_ISFIFO(old.st_mode) || S_ISCHR(old.st_mode)) {
+      stream_ = true;
+      return;
+    }
     if (!S_ISREG(old.st_mode)) throw Refusal(EINVAL, "the name is a device or a socket, which is never replaced");
     // The link's text must lead where the system's lookup does; else the
     // name to replace is unknown.
@@ -245,9 +195,103 @@ void WriteFileAtomically(const std::string& path, std::string_view contents) {
     // meant to stay as it is.
     if ((old.st_mode & 0222) == 0 || (::access(target.path.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS)))
       throw Refusal(EACCES, "the file is read-only");
+    replacing_ = true;
+    old_ = old;
   }
-  if (!Replace(target.path, exists ? &old : nullptr, contents, true))
-    Replace(target.path, exists ? &old : nullptr, contents, false);
+  Open(true);
+}
+
+TAtomicFileWriter::~TAtomicFileWriter() {
+  if (fd_ >= 0) ::close(fd_);
+  if (!tempPath_.empty()) ::unlink(tempPath_.c_str());
+}
+
+// The new file beside the target: unnamed where the file system makes such
+// files (readable too, in case it will not link it and its bytes must move).
+void TAtomicFileWriter::Open(bool unnamed) {
+  const fs::path folder = FolderOf(target_);
+  if (unnamed) {
+    fd_ = ::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
+    if (fd_ < 0) {
+      if (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL) return Open(false);
+      Raise(errno, "cannot create a file in " + folder.string());
+    }
+    unnamed_ = true;
+  } else {
+    fd_ = CreateNamed(folder, tempPath_);
+  }
+  if (replacing_) KeepOwnerAndMode(fd_, old_);
+}
+
+void TAtomicFileWriter::Write(std::string_view bytes) {
+  if (streamFd_ >= 0 || stream_) {
+    kept_.append(bytes);
+    return;
+  }
+  WriteAll(fd_, bytes);
+}
+
+void TAtomicFileWriter::Commit() {
+  if (streamFd_ >= 0 || stream_) {
+    const std::string bytes = std::move(kept_);
+    if (streamFd_ >= 0) {
+      WriteAll(streamFd_, bytes);
+    } else {
+      WriteInto(path_, bytes);
+    }
+    return;
+  }
+  if (::fsync(fd_) != 0) Raise(errno, "cannot flush to the disk");
+  if (unnamed_) {
+    // A new file takes its name at once; an old one is replaced by a rename.
+    if (!replacing_ && LinkInto(fd_, target_) == 0) {
+      ::close(std::exchange(fd_, -1));
+      SyncFolder(target_);
+      return;
+    }
+    if ((!replacing_ && errno != EEXIST) || !LinkUnnamed()) MoveToNamed();
+  }
+  if (::close(std::exchange(fd_, -1)) != 0) Raise(errno, "cannot write");
+  if (::rename(tempPath_.c_str(), target_.c_str()) != 0) Raise(errno, "cannot replace the file");
+  tempPath_.clear();
+  SyncFolder(target_);
+}
+
+// Gives the unnamed file a short name beside the target, to be renamed over
+// it; false when this file system or process cannot link it.
+bool TAtomicFileWriter::LinkUnnamed() {
+  for (int attempt = 0;; ++attempt) {
+    const std::string candidate = ShortName(FolderOf(target_));
+    if (LinkInto(fd_, candidate) == 0) {
+      tempPath_ = candidate;
+      return true;
+    }
+    if (errno != EEXIST || attempt == 100) return false;
+  }
+}
+
+// An unnamed file that cannot be linked: its bytes move to a new file with
+// a short name.
+void TAtomicFileWriter::MoveToNamed() {
+  const int unnamed = std::exchange(fd_, -1);
+  unnamed_ = false;
+  try {
+    Open(false);
+    char buffer[64 * 1024];
+    for (off_t at = 0;;) {
+      const ssize_t n = ::pread(unnamed, buffer, sizeof buffer, at);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) Raise(errno, "cannot write");
+      if (n == 0) break;
+      WriteAll(fd_, std::string_view(buffer, static_cast<std::size_t>(n)));
+      at += n;
+    }
+    if (::fsync(fd_) != 0) Raise(errno, "cannot flush to the disk");
+  } catch (...) {
+    ::close(unnamed);
+    throw;
+  }
+  ::close(unnamed);
 }
 
 }  // namespace sumcraft

@@ -9,6 +9,7 @@
 #include <array>
 #include <bit>
 #include <charconv>
+#include <concepts>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -16,7 +17,7 @@
 #include <memory>
 #include <new>
 #include <numbers>
-#include <set>
+#include <utility>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -218,43 +219,138 @@ private:
   QByteArray& b_;
 };
 
-// Sixteen bytes in capital hex that follow from every byte of `data`: two
-// multiply-and-rotate hashes over eight bytes at a time. A cryptographic hash
-// of a whole file of pictures cost more than writing its pages.
-QByteArray ContentId(const QByteArray& data) {
-  const auto* p = reinterpret_cast<const unsigned char*>(data.constData());
-  const std::size_t n = static_cast<std::size_t>(data.size());
-  std::uint64_t a = 0x9E3779B97F4A7C15ull ^ n, b = 0xC2B2AE3D27D4EB4Full + n;
-  auto mix = [&](std::uint64_t w) {
-    a = std::rotl((a ^ w) * 0x87C37B91114253D5ull, 31);
-    b = std::rotl((b + w) * 0x4CF5AD432745937Full, 27) ^ a;
-  };
-  std::size_t i = 0;
-  for (; i + 8 <= n; i += 8) {
-    std::uint64_t w;
-    std::memcpy(&w, p + i, 8);
-    mix(w);
+// Sixteen bytes in capital hex that follow from every byte given: two
+// multiply-and-rotate hashes over eight bytes at a time, taking the bytes as
+// they are written, in pieces of any length. A cryptographic hash of a
+// whole file of pictures cost more than writing its pages.
+class TContentDigest {
+public:
+  void Add(const char* data, std::size_t n) {
+    const auto* p = reinterpret_cast<const unsigned char*>(data);
+    length_ += n;
+    for (; pendingBytes_ != 0 && n > 0; --n) Take(*p++);
+    for (; n >= 8; p += 8, n -= 8) {
+      std::uint64_t w;
+      std::memcpy(&w, p, 8);
+      Mix(w);
+    }
+    for (; n > 0; --n) Take(*p++);
   }
-  std::uint64_t last = 0;
-  for (std::size_t k = 0; i + k < n; ++k) last |= static_cast<std::uint64_t>(p[i + k]) << (8 * k);
-  mix(last);
-  auto finish = [](std::uint64_t h) {
+
+  // The digest of everything added so far.
+  QByteArray Hex() const {
+    TContentDigest d = *this;
+    d.Mix(d.pending_);  // the last bytes, fewer than eight (perhaps none)
+    d.Mix(length_);
+    const std::uint64_t words[2] = {Finish(d.a_ + d.b_), Finish(d.a_ ^ std::rotl(d.b_, 17))};
+    QByteArray out(32, Qt::Uninitialized);
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    for (int k = 0; k < 16; ++k) {
+      const auto byte = static_cast<unsigned>(words[k / 8] >> (8 * (7 - k % 8))) & 0xFFu;
+      out[2 * k] = kHex[byte >> 4];
+      out[2 * k + 1] = kHex[byte & 15];
+    }
+    return out;
+  }
+
+private:
+  void Mix(std::uint64_t w) {
+    a_ = std::rotl((a_ ^ w) * 0x87C37B91114253D5ull, 31);
+    b_ = std::rotl((b_ + w) * 0x4CF5AD432745937Full, 27) ^ a_;
+  }
+  // One byte into the word being gathered, little end first.
+  void Take(unsigned char byte) {
+    pending_ |= static_cast<std::uint64_t>(byte) << (8 * pendingBytes_);
+    if (++pendingBytes_ == 8) {
+      Mix(pending_);
+      pending_ = 0;
+      pendingBytes_ = 0;
+    }
+  }
+  static std::uint64_t Finish(std::uint64_t h) {
     h ^= h >> 33;
     h *= 0xFF51AFD7ED558CCDull;
     h ^= h >> 33;
     h *= 0xC4CEB9FE1A85EC53ull;
     return h ^ (h >> 33);
-  };
-  const std::uint64_t words[2] = {finish(a + b), finish(a ^ std::rotl(b, 17))};
-  QByteArray out(32, Qt::Uninitialized);
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  for (int k = 0; k < 16; ++k) {
-    const auto byte = static_cast<unsigned>(words[k / 8] >> (8 * (7 - k % 8))) & 0xFFu;
-    out[2 * k] = kHex[byte >> 4];
-    out[2 * k + 1] = kHex[byte & 15];
   }
-  return out;
+
+  std::uint64_t a_ = 0x9E3779B97F4A7C15ull, b_ = 0xC2B2AE3D27D4EB4Full;
+  std::uint64_t pending_ = 0;
+  unsigned pendingBytes_ = 0;
+  std::uint64_t length_ = 0;
+};
+
+inline std::string_view View(const QByteArray& bytes) {
+  return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
+
+// Where a document's bytes go: all kept in memory, or handed to a file in
+// blocks, so that a long document never needs memory of its size (every
+// page of fresh memory costs a fault; two files of 2,000 pictures took
+// seven hundred). Counts the bytes, for the cross-reference table, and
+// digests them as they pass, for the file's identifier.
+class TDocumentBytes {
+public:
+  // Everything kept, for Take(); `expected` is reserved at once.
+  explicit TDocumentBytes(qsizetype expected) { Grow(std::max<qsizetype>(expected, 64 * 1024)); }
+  // Blocks written to `file`.
+  explicit TDocumentBytes(TAtomicFileWriter& file) : file_(&file) { Grow(kBlock); }
+
+  void Append(std::string_view bytes) {
+    digest_.Add(bytes.data(), bytes.size());
+    size_ += static_cast<qsizetype>(bytes.size());
+    const auto n = static_cast<qsizetype>(bytes.size());
+    if (used_ + n > buf_.size()) {
+      if (file_ == nullptr) {
+        Grow(std::max(2 * buf_.size(), used_ + n));
+      } else {
+        Flush();
+        if (n >= buf_.size()) return file_->Write(bytes);
+      }
+    }
+    std::memcpy(buf_.data() + used_, bytes.data(), bytes.size());
+    used_ += n;
+  }
+  TDocumentBytes& operator<<(std::string_view bytes) {
+    Append(bytes);
+    return *this;
+  }
+  TDocumentBytes& operator<<(const QByteArray& bytes) { return *this << View(bytes); }
+  TDocumentBytes& operator<<(const char* bytes) { return *this << std::string_view(bytes); }
+  TDocumentBytes& operator<<(std::integral auto number) {
+    char text[24];
+    return *this << std::string_view(text, static_cast<std::size_t>(std::to_chars(text, text + sizeof text, number).ptr - text));
+  }
+
+  qsizetype Size() const { return size_; }
+  // The identifier of everything so far.
+  QByteArray Id() const { return digest_.Hex(); }
+
+  // The last block into the file.
+  void Flush() {
+    if (file_ != nullptr && used_ > 0) file_->Write(std::string_view(buf_.constData(), static_cast<std::size_t>(used_)));
+    used_ = 0;
+  }
+  // What was kept.
+  QByteArray Take() {
+    buf_.resize(used_);
+    used_ = 0;
+    return std::move(buf_);
+  }
+
+private:
+  void Grow(qsizetype capacity) {
+    buf_.resize(capacity);  // bytes beyond used_ are never read
+  }
+  static constexpr qsizetype kBlock = 128 * 1024;
+
+  TAtomicFileWriter* file_ = nullptr;
+  QByteArray buf_;
+  qsizetype used_ = 0;
+  qsizetype size_ = 0;
+  TContentDigest digest_;
+};
 
 // A text string for the document information: UTF-16BE with its mark.
 QByteArray TextString(const QString& text) {
@@ -411,14 +507,13 @@ QImage Opaque(const QImage& image) {
 
 class TPdfDocumentBuilder {
 public:
-  TPdfDocumentBuilder(TPdfOutput& owner, const TMetaReport& pages, qsizetype expected)
-      : owner_(owner), pages_(pages) {
-    out_.reserve(std::max<qsizetype>(64 * 1024, expected));
+  TPdfDocumentBuilder(TPdfOutput& owner, const TMetaReport& pages, TDocumentBytes& out)
+      : owner_(owner), pages_(pages), out_(out) {
     offsets_.assign(4, 0);  // 1 catalog, 2 page tree, 3 information
   }
 
-  QByteArray Build(const QString& title) {
-    out_.append("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
+  void Build(const QString& title) {
+    out_ << "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
     const QSize paper = pages_.PhysicalPageSize();
     const double rx = std::max(1, pages_.ResolutionX()), ry = std::max(1, pages_.ResolutionY());
     widthPt_ = paper.width() * 72.0 / rx;
@@ -430,6 +525,7 @@ public:
       widthPt_ = a4 ? 210.0 / 25.4 * 72.0 : 8.5 * 72.0;
       heightPt_ = a4 ? 297.0 / 25.4 * 72.0 : 11.0 * 72.0;
     }
+    TOut(mediaBox_) << widthPt_ << heightPt_;
     // Page units to points, y downwards, from the printable area's corner.
     pageMatrix_ = QTransform(72.0 / rx, 0, 0, -72.0 / ry, pages_.OffsetX() * 72.0 / rx,
                              heightPt_ - pages_.OffsetY() * 72.0 / ry);
@@ -441,31 +537,29 @@ public:
     WriteFonts();
 
     Begin(2);
-    out_.append("<< /Type /Pages /Count " + QByteArray::number(count) + " /Kids [");
-    for (int p : pageObjects) out_.append(Ref(p) + " ");
-    out_.append("] >>\n");
+    out_ << "<< /Type /Pages /Count " << count << " /Kids [";
+    for (int p : pageObjects) out_ << p << " 0 R ";
+    out_ << "] >>\n";
     End();
 
     Begin(1);
-    out_.append("<< /Type /Catalog /Pages 2 0 R >>\n");
+    out_ << "<< /Type /Catalog /Pages 2 0 R >>\n";
     End();
 
     Begin(3);
-    out_.append("<< /Creator (Sumcraft) /Producer (Sumcraft)");
-    if (!title.isEmpty()) out_.append(" /Title " + TextString(title));
-    out_.append(" >>\n");
+    out_ << "<< /Creator (Sumcraft) /Producer (Sumcraft)";
+    if (!title.isEmpty()) out_ << " /Title " << TextString(title);
+    out_ << " >>\n";
     End();
 
     // The file's identifier comes from its content, so the same pages give
     // the same bytes and different documents different identifiers.
-    const QByteArray id = ContentId(out_);
-    const qsizetype xref = out_.size();
-    out_.append("xref\n0 " + QByteArray::number(offsets_.size()) + "\n0000000000 65535 f \n");
-    for (std::size_t i = 1; i < offsets_.size(); ++i)
-      out_.append(QByteArray::number(offsets_[i]).rightJustified(10, '0') + " 00000 n \n");
-    out_.append("trailer\n<< /Size " + QByteArray::number(offsets_.size()) + " /Root 1 0 R /Info 3 0 R /ID [<" + id +
-                "> <" + id + ">] >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n");
-    return std::move(out_);
+    const QByteArray id = out_.Id();
+    const qsizetype xref = out_.Size();
+    out_ << "xref\n0 " << offsets_.size() << "\n0000000000 65535 f \n";
+    for (std::size_t i = 1; i < offsets_.size(); ++i) WriteXrefEntry(offsets_[i]);
+    out_ << "trailer\n<< /Size " << offsets_.size() << " /Root 1 0 R /Info 3 0 R /ID [<" << id << "> <" << id
+         << ">] >>\nstartxref\n" << xref << "\n%%EOF\n";
   }
 
 private:
@@ -475,6 +569,12 @@ private:
     int Number;  // resource name /F<n>
     int Object;
     std::array<bool, 256> Used{};  // codes drawn
+    bool OnPage = false;           // drawn on the page being written
+  };
+  struct TImageUse {
+    int Object;
+    int Number;  // resource name /Im<n>
+    bool OnPage = false;
   };
 
   static QByteArray Ref(int object) { return QByteArray::number(object) + " 0 R"; }
@@ -483,19 +583,24 @@ private:
     return static_cast<int>(offsets_.size()) - 1;
   }
   void Begin(int object) {
-    offsets_[static_cast<std::size_t>(object)] = out_.size();
-    out_.append(QByteArray::number(object) + " 0 obj\n");
+    offsets_[static_cast<std::size_t>(object)] = out_.Size();
+    out_ << object << " 0 obj\n";
   }
-  void End() { out_.append("endobj\n"); }
-  void Stream(int object, const QByteArray& dictionary, const QByteArray& deflated,
-              const QByteArray& filter = "/FlateDecode") {
+  void End() { out_ << "endobj\n"; }
+  void Stream(int object, std::string_view dictionary, std::string_view data,
+              std::string_view filter = "/FlateDecode") {
     Begin(object);
-    out_.append("<< " + dictionary + (filter.isEmpty() ? QByteArray() : " /Filter " + filter) + " /Length " +
-                QByteArray::number(deflated.size()) +
-                " >>\nstream\n");
-    out_.append(deflated);
-    out_.append("\nendstream\n");
+    out_ << "<< " << dictionary;
+    if (!filter.empty()) out_ << " /Filter " << filter;
+    out_ << " /Length " << data.size() << " >>\nstream\n" << data << "\nendstream\n";
     End();
+  }
+  // "0000012345 00000 n ": the offset in ten digits (more only past 10 GB).
+  void WriteXrefEntry(qsizetype offset) {
+    char digits[24];
+    const std::size_t n = static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, offset).ptr - digits);
+    if (n < 10) out_ << std::string_view("0000000000", 10 - n);
+    out_ << std::string_view(digits, n) << " 00000 n \n";
   }
 
   // The font of a text drawn on the page being written; the page lists it
@@ -503,36 +608,32 @@ private:
   TFontUse& FontFor(const TFontMetrics& metrics) {
     for (TFontUse& f : fonts_) {
       if (f.Face == metrics.Face() && f.Bold == metrics.Bold()) {
-        pageFonts_.insert(f.Number);
+        f.OnPage = true;
         return f;
       }
     }
-    fonts_.push_back(TFontUse{metrics.Face(), metrics.Bold(), static_cast<int>(fonts_.size()) + 1, NewObject(), {}});
-    pageFonts_.insert(fonts_.back().Number);
+    fonts_.push_back(TFontUse{metrics.Face(), metrics.Bold(), static_cast<int>(fonts_.size()) + 1, NewObject(), {}, true});
     return fonts_.back();
   }
 
   // The resources of the page just drawn: only its own fonts and pictures,
   // so that a page taken out of the file alone carries nothing else. The
-  // next page starts with no fonts.
-  QByteArray PageResources() {
-    std::set<int> images;
-    images.swap(pageImages_);
-    QByteArray d = "<< /ProcSet [/PDF /Text /ImageB /ImageC]";
-    if (!pageFonts_.empty()) {
-      d.append(" /Font <<");
-      for (const TFontUse& f : fonts_)
-        if (pageFonts_.count(f.Number)) d.append(" /F" + QByteArray::number(f.Number) + " " + Ref(f.Object));
-      d.append(" >>");
+  // next page starts with none.
+  void WriteResources() {
+    out_ << "<< /ProcSet [/PDF /Text /ImageB /ImageC]";
+    if (std::any_of(fonts_.begin(), fonts_.end(), [](const TFontUse& f) { return f.OnPage; })) {
+      out_ << " /Font <<";
+      for (TFontUse& f : fonts_)
+        if (std::exchange(f.OnPage, false)) out_ << " /F" << f.Number << " " << f.Object << " 0 R";
+      out_ << " >>";
     }
-    if (!images.empty()) {
-      d.append(" /XObject <<");
-      for (const auto& [object, number] : imageObjects_)
-        if (images.count(number)) d.append(" /Im" + QByteArray::number(number) + " " + Ref(object));
-      d.append(" >>");
+    if (std::any_of(imageUses_.begin(), imageUses_.end(), [](const TImageUse& i) { return i.OnPage; })) {
+      out_ << " /XObject <<";
+      for (TImageUse& i : imageUses_)
+        if (std::exchange(i.OnPage, false)) out_ << " /Im" << i.Number << " " << i.Object << " 0 R";
+      out_ << " >>";
     }
-    pageFonts_.clear();
-    return d + " >>";
+    out_ << " >>";
   }
 
   // The map from the codes drawn back to Unicode, so that copied text reads
@@ -588,7 +689,7 @@ private:
                      " /FirstChar 32 /LastChar 255 /Encoding /WinAnsiEncoding /FontDescriptor " + Ref(descriptor) +
                      " /ToUnicode " + Ref(toUnicode) + " /Widths [";
       for (double w : font.Widths) AppendNumber(d.append(' '), w);
-      out_.append(d + "] >>\n");
+      out_ << d << "] >>\n";
       End();
       Begin(descriptor);
       QByteArray fd = "<< /Type /FontDescriptor /FontName /" + name + " /Flags 32 /FontBBox [";
@@ -597,10 +698,10 @@ private:
       o << "] /ItalicAngle 0 /Ascent" << font.Ascent << "/Descent" << font.Descent << "/CapHeight" << font.CapHeight
         << "/StemV" << (use.Bold ? 140 : 80);
       if (use.Bold) o << "/FontWeight 700";
-      out_.append(fd + "/FontFile2 " + Ref(fileObject) + " >>\n");
+      out_ << fd << "/FontFile2 " << Ref(fileObject) << " >>\n";
       End();
-      Stream(fileObject, "/Length1 " + QByteArray::number(file.Length), file.Deflated);
-      Stream(toUnicode, {}, owner_.deflater_->Deflate(ToUnicode(use), 6));
+      Stream(fileObject, View("/Length1 " + QByteArray::number(file.Length)), View(file.Deflated));
+      Stream(toUnicode, {}, View(owner_.deflater_->Deflate(ToUnicode(use), 6)));
     }
   }
 
@@ -668,12 +769,12 @@ private:
     // Page contents are written as they are: deflating them cost more
     // than everything else of a page, for files a few kilobytes a page
     // smaller.
-    Stream(contents, {}, QByteArray::fromRawData(content_.Data(), static_cast<qsizetype>(content_.Size())), {});
+    Stream(contents, {}, std::string_view(content_.Data(), content_.Size()), {});
     const int page = NewObject();
     Begin(page);
-    QByteArray d = "<< /Type /Page /Parent 2 0 R /Resources " + PageResources() + " /MediaBox [0 0 ";
-    TOut(d) << widthPt_ << heightPt_;
-    out_.append(d + "] /Contents " + Ref(contents) + " >>\n");
+    out_ << "<< /Type /Page /Parent 2 0 R /Resources ";
+    WriteResources();
+    out_ << " /MediaBox [0 0 " << mediaBox_ << "] /Contents " << contents << " 0 R >>\n";
     End();
     return page;
   }
@@ -894,18 +995,18 @@ private:
         number = written->second;
       } else {
         const int object = NewObject();
-        number = static_cast<int>(imageObjects_.size()) + 1;
-        imageObjects_.emplace_back(object, number);
+        number = static_cast<int>(imageUses_.size()) + 1;
+        imageUses_.push_back(TImageUse{object, number});
         encodedNumbers_.emplace(e.Id, number);
         Stream(object,
-               "/Type /XObject /Subtype /Image /Width " + QByteArray::number(e.Image.width()) + " /Height " +
-                   QByteArray::number(e.Image.height()) + " /ColorSpace " + (e.Gray ? "/DeviceGray" : "/DeviceRGB") +
-                   " /BitsPerComponent 8 /Interpolate true /DecodeParms [null null]",
-               e.Data, "[/FlateDecode /RunLengthDecode]");
+               View("/Type /XObject /Subtype /Image /Width " + QByteArray::number(e.Image.width()) + " /Height " +
+                    QByteArray::number(e.Image.height()) + " /ColorSpace " + (e.Gray ? "/DeviceGray" : "/DeviceRGB") +
+                    " /BitsPerComponent 8 /Interpolate true /DecodeParms [null null]"),
+               View(e.Data), "[/FlateDecode /RunLengthDecode]");
       }
       imageKeys_.emplace(key, number);
     }
-    pageImages_.insert(number);
+    imageUses_[static_cast<std::size_t>(number - 1)].OnPage = true;
     const QRectF box = Box(op);
     char name[16] = "/Im";
     *std::to_chars(name + 3, name + sizeof name - 1, number).ptr = '\0';
@@ -915,16 +1016,15 @@ private:
 
   TPdfOutput& owner_;
   const TMetaReport& pages_;
-  QByteArray out_;
+  TDocumentBytes& out_;
   std::vector<qsizetype> offsets_;
   double widthPt_ = 0, heightPt_ = 0;
+  QByteArray mediaBox_;  // "width height " in points
   QTransform pageMatrix_;
   TContent content_;
   TState state_, saved_;
   std::vector<TFontUse> fonts_;
-  std::set<int> pageFonts_;  // numbers of the fonts the page being written uses
-  std::set<int> pageImages_;  // numbers of the pictures it draws
-  std::vector<std::pair<int, int>> imageObjects_;  // (object, number)
+  std::vector<TImageUse> imageUses_;  // by number - 1
   std::map<qint64, int> imageKeys_;
   std::map<int, int> encodedNumbers_;  // TEncodedImage::Id -> number
 };
@@ -984,21 +1084,30 @@ const TPdfOutput::TEncodedImage& TPdfOutput::Kept(qint64 key, const QImage& imag
   return images_.back();
 }
 
-QByteArray TPdfOutput::Document(const TMetaReport& pages, const QString& title) {
+void TPdfOutput::StartDocument() {
   ++document_;
   // Pictures not used by this document or the one before are let go.
   std::erase_if(images_, [this](const TEncodedImage& e) { return e.LastUsed < document_ - 1; });
-  TPdfDocumentBuilder builder(*this, pages, lastSize_ + lastSize_ / 8);
-  QByteArray pdf = builder.Build(title);
+}
+
+QByteArray TPdfOutput::Document(const TMetaReport& pages, const QString& title) {
+  StartDocument();
+  TDocumentBytes bytes(lastSize_ + lastSize_ / 8);
+  TPdfDocumentBuilder(*this, pages, bytes).Build(title);
+  QByteArray pdf = bytes.Take();
   lastSize_ = pdf.size();
   return pdf;
 }
 
 void TPdfOutput::Write(const TMetaReport& pages, const QString& path, const QString& title) {
-  const QByteArray pdf = Document(pages, title);
   try {
-    WriteFileAtomically(QFile::encodeName(path).toStdString(),
-                        std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    // The pages go into the new file as they are written.
+    TAtomicFileWriter file(QFile::encodeName(path).toStdString());
+    StartDocument();
+    TDocumentBytes bytes(file);
+    TPdfDocumentBuilder(*this, pages, bytes).Build(title);
+    bytes.Flush();
+    file.Commit();
   } catch (const std::system_error& e) {
     throw TPrintError(QStringLiteral("Cannot write the PDF file \"%1\": %2").arg(path, QString::fromLocal8Bit(e.what())).toStdString());
   }

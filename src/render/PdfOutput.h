@@ -45,7 +45,8 @@ public:
   // store gives one blank page. `title` becomes the document's title.
   QByteArray Document(const TMetaReport& pages, const QString& title = {});
 
-  // Document written to `path`, which is replaced only once written whole.
+  // Document written to `path` as it is made (never held in memory whole);
+  // the file is replaced only once written whole.
   // Throws TPrintError naming the file when it cannot be written.
   void Write(const TMetaReport& pages, const QString& path, const QString& title = {});
 
@@ -62,6 +63,7 @@ public:
 
 private:
   friend class TPdfDocumentBuilder;
+  void StartDocument();
   const TEncodedImage& Encoded(const QImage& image);
   // A new encoding, kept for this document and the next.
   const TEncodedImage& Kept(qint64 key, const QImage& image, std::size_t hash, bool gray, QByteArray data);
@@ -71,7 +73,7 @@ private:
   std::unique_ptr<TDeflater> deflater_;
   int document_ = 0;
   int lastId_ = 0;
-  qsizetype lastSize_ = 0;  // of the document before: the next one is much alike
+  qsizetype lastSize_ = 0;  // of the document before in memory: the next one is much alike
 };
 
 }  // namespace sumcraft

@@ -122,6 +122,44 @@ TEST(AtomicFileTest, EachKindOfTargetIsReplacedWrittenIntoOrRefused) {
   }
 }
 
+// Contents written in pieces reach the name whole at Commit and not
+// before; a writer given up leaves the name as it was, file or stream.
+TEST(AtomicFileTest, PiecesReachTheNameOnlyAtCommit) {
+  struct TCase {
+    std::string kind;
+    std::string old;  // the file's contents before, "" for no file, "fifo"
+    bool commit;
+    std::string after;  // "-" for no file
+  };
+  const std::vector<TCase> cases = {
+      {"new file", "", true, kNew},         {"new file given up", "", false, "-"},
+      {"old file", "old", true, kNew},      {"old file given up", "old", false, "old"},
+      {"FIFO", "fifo", true, kNew},         {"FIFO given up", "fifo", false, ""},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.kind);
+    TempFolder folder;
+    const std::string path = folder.File("out");
+    int readEnd = -1;
+    if (c.old == "fifo") {
+      ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+      readEnd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
+    } else if (!c.old.empty()) {
+      WriteBytes(path, c.old);
+    }
+    const auto read = [&] { return readEnd >= 0 ? Drain(readEnd) : fs::exists(path) ? ReadBytes(path) : "-"; };
+    {
+      TAtomicFileWriter file(path);
+      for (std::string_view piece : {"new ", "contents", "\r\n"}) file.Write(piece);
+      EXPECT_EQ(read(), c.old.empty() ? "-" : readEnd >= 0 ? "" : c.old);
+      if (c.commit) file.Commit();
+    }
+    EXPECT_EQ(read(), c.after);
+    for (const std::string& name : Names(folder.Path())) EXPECT_EQ(name, "out");
+    if (readEnd >= 0) ::close(readEnd);
+  }
+}
+
 TEST(AtomicFileTest, ASaveKilledHalfWayLeavesNothingBehind) {
   TempFolder folder;
   const std::string path = folder.File("quiz.qiz");
