@@ -60,6 +60,12 @@ void TDisplayList::Clear() {
   images_.clear();
 }
 
+void TDisplayList::Finish() {
+  ops_.shrink_to_fit();
+  texts_.shrink_to_fit();
+  images_.shrink_to_fit();
+}
+
 const std::string& TDisplayList::TextOf(const TDrawOp& op) const {
   static const std::string empty;
   if (op.Kind != TOpKind::Text || op.Data >= texts_.size()) return empty;

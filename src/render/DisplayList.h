@@ -66,6 +66,9 @@ public:
   std::size_t Size() const { return ops_.size(); }
   bool Empty() const { return ops_.empty(); }
   void Clear();
+  // A finished page gives back what its growth reserved beyond its
+  // operations (up to half of it), for the next page to record into.
+  void Finish();
 
   const std::vector<TRecordedFont>& Fonts() const { return fonts_; }
   // The Windows-1252 text of a Text operation (empty for other kinds).

@@ -1,6 +1,6 @@
 #include "render/Fonts.h"
 
-#include <QFile>
+#include <QResource>
 #include <QFontDatabase>
 #include <QRawFont>
 #include <QFontMetricsF>
@@ -44,6 +44,16 @@ std::string Normalised(std::string_view name) {
 
 }  // namespace
 
+QByteArray BundledFontFile(TBundledFace face, bool bold) {
+  InitRenderResources();
+  const TFaceFiles& files = kFaces[static_cast<std::size_t>(face)];
+  const QResource resource(QString::fromLatin1(bold ? files.bold : files.regular));
+  if (!resource.isValid()) return {};
+  // Font files are stored as they are; a compressed one would need its copy.
+  if (resource.compressionAlgorithm() != QResource::NoCompression) return resource.uncompressedData();
+  return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), resource.size());
+}
+
 void EnsureBundledFont(TBundledFace face, bool bold) {
   // Registered per application object: a process that makes a second
   // QGuiApplication (rare; some tests) starts with a fresh font database.
@@ -53,10 +63,11 @@ void EnsureBundledFont(TBundledFace face, bool bold) {
   if (qGuiApp == nullptr) {
     throw std::logic_error("Fonts and drawing need a QGuiApplication; create one before drawing.");
   }
-  InitRenderResources();
   const TFaceFiles& files = kFaces[static_cast<std::size_t>(face)];
   const char* file = bold ? files.bold : files.regular;
-  if (QFontDatabase::addApplicationFont(QString::fromLatin1(file)) < 0) {
+  // From the bytes in the program, which the font engine then reads in
+  // place; registered by its name, the file would be copied twice.
+  if (QFontDatabase::addApplicationFontFromData(BundledFontFile(face, bold)) < 0) {
     throw std::runtime_error(std::string("Cannot load the bundled font ") + file);
   }
   slot = qGuiApp;
@@ -120,10 +131,9 @@ const TAdvanceTable& AdvanceTable(TBundledFace face, bool bold) {
   std::unique_ptr<TAdvanceTable>& slot = tables[static_cast<std::size_t>(face) * 2 + (bold ? 1 : 0)];
   if (slot) return *slot;
   slot = std::make_unique<TAdvanceTable>();
-  const TFaceFiles& files = kFaces[static_cast<std::size_t>(face)];
-  QFile file(QString::fromLatin1(bold ? files.bold : files.regular));
-  if (!file.open(QIODevice::ReadOnly)) return *slot;  // no table: every byte is measured
-  const QRawFont raw(file.readAll(), 12, QFont::PreferNoHinting);
+  const QByteArray data = BundledFontFile(face, bold);
+  if (data.isEmpty()) return *slot;  // no table: every byte is measured
+  const QRawFont raw(data, 12, QFont::PreferNoHinting);
   if (!raw.isValid()) return *slot;
   QString codes;
   for (int b = 0; b < 256; ++b) codes.append(QChar(Cp1252ToUnicode(static_cast<unsigned char>(b))));

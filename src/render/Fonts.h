@@ -29,6 +29,11 @@ void EnsureBundledFonts();
 // million instructions to register; a sheet often needs two of the six).
 void EnsureBundledFont(TBundledFace face, bool bold);
 
+// The font file of a face and weight as compiled into the program, without
+// a copy of its bytes (every copy of a 140 KB file is 35 fresh pages of
+// memory); empty when it is missing.
+QByteArray BundledFontFile(TBundledFace face, bool bold);
+
 // "Arial" -> Sans, "Courier New" -> Mono, "Tahoma" -> UI (case-insensitive,
 // blanks around the name ignored); the bundled family names map to
 // themselves; anything else -> Sans.

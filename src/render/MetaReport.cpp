@@ -51,6 +51,7 @@ void TMetaReport::PrepareCanvas(TCanvas& canvas) const {
 
 int TMetaReport::NewPage() {
   if (closed_) return 0;
+  if (!pictures_.empty()) pictures_.back()->Finish();
   // Our canvases measure with the printer's resolution alone, so unlike a
   // platform metafile no printer device context (and no print document) is
   // needed to record a page.
@@ -79,6 +80,7 @@ const TDisplayList* TMetaReport::PageOps(int n) const {
 
 void TMetaReport::Close() {
   if (closed_) return;
+  if (!pictures_.empty()) pictures_.back()->Finish();
   canvases_.clear();
   closed_ = true;
 }

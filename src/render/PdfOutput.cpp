@@ -393,10 +393,8 @@ const TEmbeddedFont& EmbeddedFont(TBundledFace face, bool bold) {
 
   auto font = std::make_unique<TEmbeddedFont>();
   font->PsName = BundledFamily(face).remove(QLatin1Char(' ')).toLatin1() + (bold ? "-Bold" : "-Regular");
-  InitRenderResources();
-  QFile file(QStringLiteral(":/sumcraft/fonts/") + QString::fromLatin1(font->PsName) + QStringLiteral(".ttf"));
-  if (!file.open(QIODevice::ReadOnly)) throw TPrintError("The bundled font " + font->PsName.toStdString() + " is missing.");
-  const QByteArray data = file.readAll();
+  const QByteArray data = BundledFontFile(face, bold);
+  if (data.isEmpty()) throw TPrintError("The bundled font " + font->PsName.toStdString() + " is missing.");
   QRawFont raw(data, 12, QFont::PreferNoHinting);
   if (!raw.isValid()) throw TPrintError("The bundled font " + font->PsName.toStdString() + " cannot be read.");
   const double upem = raw.unitsPerEm();
