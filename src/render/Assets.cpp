@@ -34,34 +34,41 @@ const AssetEntry& Entry(AssetName name) {
 // and clock questions) and stored as grey levels, run-length coded and
 // deflated as a PDF picture stream holds them.
 struct TStoredPicture {
-  QImage Image;
-  QByteArray Coded;
+  QImage Image;      // decoded only when something draws its pixels
+  QByteArray Coded;  // what a PDF file holds
 };
 
-TStoredPicture Load(const AssetEntry& e) {
+const QByteArray& Coded(const AssetEntry& e, TStoredPicture& picture) {
   static const bool registered = [] {
     InitPictureResourcesOnce();
     return true;
   }();
   (void)registered;
-  const QString path = QStringLiteral(":/sumcraft/pictures/") +
-                       QString::fromLatin1(e.name.data(), static_cast<qsizetype>(e.name.size())) +
-                       QStringLiteral(".coded");
-  const QResource stored(path);
-  TStoredPicture picture;
-  picture.Coded = stored.uncompressedData();
+  if (picture.Coded.isEmpty()) {
+    const QString path = QStringLiteral(":/sumcraft/pictures/") +
+                         QString::fromLatin1(e.name.data(), static_cast<qsizetype>(e.name.size())) +
+                         QStringLiteral(".coded");
+    picture.Coded = QResource(path).uncompressedData();
+    if (picture.Coded.isEmpty()) {
+      throw std::logic_error("the picture \"" + std::string(e.name) + "\" is missing from the program");
+    }
+  }
+  return picture.Coded;
+}
+
+QImage Decode(const AssetEntry& e, TStoredPicture& picture) {
   const qsizetype size = static_cast<qsizetype>(e.width) * e.height;
   // The run-length coding takes at most one byte in 128 more, and its end.
-  const QByteArray grey = RunLengthDecode(Inflate(picture.Coded, size + size / 128 + 2), size);
+  const QByteArray grey = RunLengthDecode(Inflate(Coded(e, picture), size + size / 128 + 2), size);
   if (grey.size() != size) {
     throw std::logic_error("the picture \"" + std::string(e.name) + "\" is missing from the program");
   }
-  picture.Image = QImage(e.width, e.height, QImage::Format_Grayscale8);
+  QImage image(e.width, e.height, QImage::Format_Grayscale8);
   const char* line = grey.constData();
   for (int y = 0; y < e.height; ++y, line += e.width) {
-    std::memcpy(picture.Image.scanLine(y), line, static_cast<std::size_t>(e.width));
+    std::memcpy(image.scanLine(y), line, static_cast<std::size_t>(e.width));
   }
-  return picture;
+  return image;
 }
 
 std::mutex& Guard() {
@@ -82,8 +89,14 @@ const QImage& Asset(AssetName name) {
   // the rest of the run.
   std::lock_guard lock(Guard());
   TStoredPicture& slot = Cache()[static_cast<std::size_t>(name)];
-  if (slot.Image.isNull()) slot = Load(e);
+  if (slot.Image.isNull()) slot.Image = Decode(e, slot);
   return slot.Image;
+}
+
+const QByteArray& AssetPdfStream(AssetName name) {
+  const AssetEntry& e = Entry(name);
+  std::lock_guard lock(Guard());
+  return Coded(e, Cache()[static_cast<std::size_t>(name)]);
 }
 
 const QByteArray* AssetPdfStream(const QImage& picture) {

@@ -36,6 +36,10 @@ inline constexpr int kAssetCount = 10;
 // QGuiApplication is needed.
 const QImage& Asset(AssetName name);
 
+// The stored picture as a PDF picture stream holds it (grey levels,
+// run-length coded then deflated), without decoding its pixels.
+const QByteArray& AssetPdfStream(AssetName name);
+
 // When `picture` is one of the stored pictures (the image Asset returned or
 // a copy sharing its pixels): its grey levels as a PDF picture stream holds
 // them, run-length coded then deflated. Otherwise null.

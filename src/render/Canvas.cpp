@@ -152,4 +152,8 @@ void TCanvas::StretchDraw(int left, int top, int right, int bottom, const QImage
   if (list_ != nullptr && !image.isNull()) list_->AddImage(left, top, right, bottom, image);
 }
 
+void TCanvas::StretchDraw(int left, int top, int right, int bottom, AssetName picture) {
+  if (list_ != nullptr) list_->AddImage(left, top, right, bottom, picture);
+}
+
 }  // namespace sumcraft

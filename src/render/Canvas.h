@@ -111,6 +111,9 @@ public:
   // The whole image stretched into the rectangle; source pixels replace what
   // is below. The image is shared, not copied.
   void StretchDraw(int left, int top, int right, int bottom, const QImage& image);
+  // A stored picture, recorded by name: its pixels are loaded only when the
+  // page is shown, never for a PDF file, which takes its coded form.
+  void StretchDraw(int left, int top, int right, int bottom, AssetName picture);
 
   // ---- Measuring in the current font, in page units.
   int TextWidth(std::string_view text) const { return Metrics().Width(text); }

@@ -75,7 +75,18 @@ const std::string& TDisplayList::TextOf(const TDrawOp& op) const {
 const QImage& TDisplayList::ImageOf(const TDrawOp& op) const {
   static const QImage null;
   if (op.Kind != TOpKind::Image || op.Data >= images_.size()) return null;
-  return images_[op.Data];
+  const TPicture& picture = images_[op.Data];
+  return picture.Stored ? Asset(*picture.Stored) : picture.Image;
+}
+
+std::optional<AssetName> TDisplayList::AssetOf(const TDrawOp& op) const {
+  if (op.Kind != TOpKind::Image || op.Data >= images_.size()) return std::nullopt;
+  return images_[op.Data].Stored;
+}
+
+QSize TDisplayList::ImageSizeOf(const TDrawOp& op) const {
+  if (const std::optional<AssetName> stored = AssetOf(op)) return AssetSize(*stored);
+  return ImageOf(op).size();
 }
 
 const TDrawOp* TDisplayList::FindText(std::string_view text) const {
@@ -159,8 +170,13 @@ void TDisplayList::AddImage(std::int32_t l, std::int32_t t, std::int32_t r, std:
   op.X2 = r;
   op.Y2 = b;
   op.Data = static_cast<std::uint32_t>(images_.size());
-  images_.push_back(image);  // implicitly shared: no pixel copy
+  images_.push_back({image, std::nullopt});  // implicitly shared: no pixel copy
   ops_.push_back(op);
+}
+
+void TDisplayList::AddImage(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b, AssetName picture) {
+  AddImage(l, t, r, b, QImage());
+  images_.back().Stored = picture;
 }
 
 QJsonArray TDisplayList::ToJson() const {
@@ -224,9 +240,9 @@ QJsonArray TDisplayList::ToJson() const {
       case TOpKind::Image: {
         o.insert("op", "image");
         box();
-        const QImage& img = images_[op.Data];
-        o.insert("width", img.width());
-        o.insert("height", img.height());
+        const QSize size = ImageSizeOf(op);
+        o.insert("width", size.width());
+        o.insert("height", size.height());
         break;
       }
     }

@@ -7,10 +7,12 @@
 #include <QJsonArray>
 #include <QPainterPath>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "render/Assets.h"
 #include "render/DrawState.h"
 #include "render/Fonts.h"
 
@@ -74,8 +76,13 @@ public:
   // The Windows-1252 text of a Text operation (empty for other kinds).
   const std::string& TextOf(const TDrawOp& op) const;
   const TRecordedFont& FontOf(const TDrawOp& op) const { return fonts_.at(op.Font); }
-  // The image of an Image operation (a null image for other kinds).
+  // The image of an Image operation (a null image for other kinds). A
+  // stored picture's pixels are loaded here, on first use.
   const QImage& ImageOf(const TDrawOp& op) const;
+  // The stored picture an Image operation draws, if it draws one by name.
+  std::optional<AssetName> AssetOf(const TDrawOp& op) const;
+  // The pixel size of an Image operation's picture, without loading it.
+  QSize ImageSizeOf(const TDrawOp& op) const;
 
   // First Text operation whose text equals `text`, or nullptr. For tests and
   // hit checks.
@@ -94,6 +101,7 @@ public:
   void AddArc(TOpKind kind, std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b, std::int32_t x3,
               std::int32_t y3, std::int32_t x4, std::int32_t y4, const TRecordedPen& pen, const TBrushSpec& brush = {});
   void AddImage(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b, const QImage& image);
+  void AddImage(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b, AssetName picture);
 
   // The operations as JSON objects, texts in UTF-8:
   //   {"op":"text","x":..,"y":..,"w":..,"h":..,"text":"..","font":"Arial","size":10,"bold":false[,"angle":90.0]}
@@ -108,7 +116,13 @@ private:
   std::vector<TDrawOp> ops_;
   std::vector<TRecordedFont> fonts_;
   std::vector<std::string> texts_;
-  std::vector<QImage> images_;
+  // A picture drawn: an image, or a stored picture by name (whose pixels a
+  // PDF file does not need).
+  struct TPicture {
+    QImage Image;
+    std::optional<AssetName> Stored;
+  };
+  std::vector<TPicture> images_;
 };
 
 }  // namespace sumcraft

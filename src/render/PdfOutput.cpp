@@ -29,7 +29,6 @@
 #include "render/Fonts.h"
 #include "render/MetaReport.h"
 #include "render/PdfCoding.h"
-#include "render/Assets.h"
 #include "render/PdfPrinter.h"
 #include "render/PrinterDevice.h"
 #include "render/Resources.h"
@@ -977,15 +976,19 @@ private:
   }
 
   void Image(const TDisplayList& list, const TDrawOp& op) {
-    const QImage& image = list.ImageOf(op);
-    if (image.isNull()) return;
+    // A stored picture is written from its coded form: its pixels are never
+    // loaded.
+    const std::optional<AssetName> stored = list.AssetOf(op);
+    static const QImage kNone;
+    const QImage& image = stored ? kNone : list.ImageOf(op);
+    if (!stored && image.isNull()) return;
     int number = 0;
-    const qint64 key = image.cacheKey();
+    const qint64 key = stored ? TPdfOutput::StoredKey(*stored) : image.cacheKey();
     const auto known = imageKeys_.find(key);
     if (known != imageKeys_.end()) {
       number = known->second;
     } else {
-      const TPdfOutput::TEncodedImage& e = owner_.Encoded(image);
+      const TPdfOutput::TEncodedImage& e = stored ? owner_.Encoded(*stored) : owner_.Encoded(image);
       // The same picture under another key (a second copy of one clock
       // face) is written once per document too.
       const auto written = encodedNumbers_.find(e.Id);
@@ -997,8 +1000,8 @@ private:
         imageUses_.push_back(TImageUse{object, number});
         encodedNumbers_.emplace(e.Id, number);
         Stream(object,
-               View("/Type /XObject /Subtype /Image /Width " + QByteArray::number(e.Image.width()) + " /Height " +
-                    QByteArray::number(e.Image.height()) + " /ColorSpace " + (e.Gray ? "/DeviceGray" : "/DeviceRGB") +
+               View("/Type /XObject /Subtype /Image /Width " + QByteArray::number(e.Size.width()) + " /Height " +
+                    QByteArray::number(e.Size.height()) + " /ColorSpace " + (e.Gray ? "/DeviceGray" : "/DeviceRGB") +
                     " /BitsPerComponent 8 /Interpolate true /DecodeParms [null null]"),
                View(e.Data), "[/FlateDecode /RunLengthDecode]");
       }
@@ -1042,16 +1045,7 @@ const TPdfOutput::TEncodedImage& TPdfOutput::Encoded(const QImage& image) {
   }
   // The stored pictures come coded already (and better than the fastest
   // level a run can afford).
-  if (const QByteArray* coded = AssetPdfStream(image)) {
-    const std::size_t hash = qHash(*coded);
-    for (TEncodedImage& e : images_) {
-      if (e.Hash == hash && e.Gray && e.Data == *coded) {
-        e.LastUsed = document_;
-        return e;
-      }
-    }
-    return Kept(key, image, hash, true, *coded);
-  }
+  if (const QByteArray* coded = AssetPdfStream(image)) return EncodedStored(key, image, image.size(), *coded);
   const QImage rgb = Opaque(image);
   const bool gray = Samples(rgb, samples_);
   // Line drawings on white are long runs of equal bytes: run-length coding
@@ -1065,15 +1059,41 @@ const TPdfOutput::TEncodedImage& TPdfOutput::Encoded(const QImage& image) {
       return e;
     }
   }
-  return Kept(key, rgb, hash, gray, deflater_->Deflate(runs_, 1));
+  return Kept(key, rgb, rgb.size(), hash, gray, deflater_->Deflate(runs_, 1));
 }
 
-const TPdfOutput::TEncodedImage& TPdfOutput::Kept(qint64 key, const QImage& image, std::size_t hash, bool gray,
-                                                  QByteArray data) {
+const TPdfOutput::TEncodedImage& TPdfOutput::Encoded(AssetName stored) {
+  const qint64 key = StoredKey(stored);
+  for (TEncodedImage& e : images_) {
+    if (e.Key == key) {
+      e.LastUsed = document_;
+      return e;
+    }
+  }
+  return EncodedStored(key, QImage(), AssetSize(stored), AssetPdfStream(stored));
+}
+
+// A stored picture drawn by name and the same one drawn as an image share
+// one encoding.
+const TPdfOutput::TEncodedImage& TPdfOutput::EncodedStored(qint64 key, const QImage& image, QSize size,
+                                                           const QByteArray& coded) {
+  const std::size_t hash = qHash(coded);
+  for (TEncodedImage& e : images_) {
+    if (e.Hash == hash && e.Gray && e.Data == coded) {
+      e.LastUsed = document_;
+      return e;
+    }
+  }
+  return Kept(key, image, size, hash, true, coded);
+}
+
+const TPdfOutput::TEncodedImage& TPdfOutput::Kept(qint64 key, const QImage& image, QSize size, std::size_t hash,
+                                                  bool gray, QByteArray data) {
   TEncodedImage e;
   e.Id = ++lastId_;
   e.Key = key;
   e.Image = image;
+  e.Size = size;
   e.Hash = hash;
   e.Gray = gray;
   e.LastUsed = document_;

@@ -23,10 +23,13 @@
 // Needs a QGuiApplication (fonts); GUI thread only.
 #include <QByteArray>
 #include <QImage>
+#include <QSize>
 #include <QString>
 #include <cstddef>
 #include <memory>
 #include <vector>
+
+#include "render/Assets.h"
 
 namespace sumcraft {
 
@@ -53,8 +56,9 @@ public:
   // An encoded picture, kept for the next document.
   struct TEncodedImage {
     int Id = 0;
-    qint64 Key = 0;      // cacheKey() of the picture it was made from
-    QImage Image;        // the picture (shared, not copied)
+    qint64 Key = 0;      // cacheKey() of the picture it was made from (a stored one: StoredKey)
+    QImage Image;        // the picture (shared, not copied); null for a stored one
+    QSize Size;          // in pixels
     std::size_t Hash = 0;
     QByteArray Data;     // run-length coded, then deflated
     bool Gray = false;
@@ -63,10 +67,15 @@ public:
 
 private:
   friend class TPdfDocumentBuilder;
+  // The key of a stored picture drawn by name: negative, where no image's
+  // cacheKey() ever is.
+  static qint64 StoredKey(AssetName name) { return -1 - static_cast<qint64>(name); }
   void StartDocument();
   const TEncodedImage& Encoded(const QImage& image);
+  const TEncodedImage& Encoded(AssetName stored);
+  const TEncodedImage& EncodedStored(qint64 key, const QImage& image, QSize size, const QByteArray& coded);
   // A new encoding, kept for this document and the next.
-  const TEncodedImage& Kept(qint64 key, const QImage& image, std::size_t hash, bool gray, QByteArray data);
+  const TEncodedImage& Kept(qint64 key, const QImage& image, QSize size, std::size_t hash, bool gray, QByteArray data);
 
   std::vector<TEncodedImage> images_;
   QByteArray samples_, runs_;  // work buffers of Encoded, reused

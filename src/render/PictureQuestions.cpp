@@ -254,7 +254,7 @@ void DrawMoney(TQuizQuestion& q, TCanvas& c, const TQOptions& o, const TDrawArgs
                               AssetName::PennyPrint};
   int cx = a.X + Nearest(5 * s.sx), cy = a.Y + numH, rowHeight = 0;
   for (int kind = 0; kind < 4; ++kind) {
-    const QImage& picture = Asset(coins[kind]);
+    const QSize picture = AssetSize(coins[kind]);
     const int cw = Nearest(picture.width() * s.sx), ch = Nearest(picture.height() * s.sy);
     // A packed count has one digit per coin; damaged values are capped.
     const std::int64_t count = std::clamp<std::int64_t>(counts[kind], 0, 9);
@@ -264,7 +264,7 @@ void DrawMoney(TQuizQuestion& q, TCanvas& c, const TQOptions& o, const TDrawArgs
         cx = a.X + Nearest(5 * s.sx);
         rowHeight = 0;
       }
-      c.StretchDraw(cx, cy, cx + cw, cy + ch, picture);
+      c.StretchDraw(cx, cy, cx + cw, cy + ch, coins[kind]);
       cx += Nearest(1.1 * cw);
       if (rowHeight < ch) rowHeight = Nearest(1.1 * ch);
     }
@@ -293,13 +293,13 @@ void DrawFractionQuestion(TQuizQuestion& q, TCanvas& c, const TQOptions& o, cons
 void DrawClock(TQuizQuestion& q, TCanvas& c, const TQOptions& o, const TDrawArgs& a, int numH) {
   const PictureScale s = ScaleFor(a);
   const AssetName name = AssetName::ClockFacePrint;
-  const QImage& face = Asset(name);
+  const QSize face = AssetSize(name);
   // Picture pixels at 300 pixels per inch; the pen in pen units.
   constexpr double kMinuteHand = 160, kHourHand = 80, kArrow = 35;
   constexpr int kHandPen = 12;
   const int w = Nearest(face.width() * s.sx), h = Nearest(face.height() * s.sy);
   const int left = a.X, top = a.Y + numH;
-  c.StretchDraw(left, top, left + w, top + h, face);
+  c.StretchDraw(left, top, left + w, top + h, name);
   // The hands are vectors over the one shared face, from the middle of its
   // centre pixel.
   const QPoint centre = AssetCentre(name);

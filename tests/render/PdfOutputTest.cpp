@@ -16,6 +16,7 @@
 
 #include "generate/Generate.h"
 #include "generate/Random.h"
+#include "render/Assets.h"
 #include "render/Layout.h"
 #include "render/MetaReport.h"
 #include "render/PdfOutput.h"
@@ -328,6 +329,29 @@ TEST_F(PdfOutputTest, PicturesInGreyOrColourAndChangedBetweenDocuments) {
   // and its middle, now black:
   EXPECT_GT(qGray(before.pixel((137 + 4 * 38) / 2, (100 + 4 * 30) / 2)), 200);
   EXPECT_LT(qGray(after.pixel((137 + 4 * 38) / 2, (100 + 4 * 30) / 2)), 30);
+}
+
+// A stored picture drawn by name, whose pixels the writer never loads, is
+// the same page and the same file as that picture drawn as an image.
+TEST_F(PdfOutputTest, StoredPicturesByNameAsTheirImages) {
+  for (const AssetName name : {AssetName::DimePrint, AssetName::ClockFacePrint}) {
+    SCOPED_TRACE(std::string(AssetResourceName(name)));
+    auto written = [&](bool byName) {
+      TMetaReport pages;
+      pages.SetPrinter(&printer_);
+      pages.Reset();
+      const QSize size = AssetSize(name);
+      TCanvas& c = *pages.CurrentCanvas();
+      if (byName) {
+        c.StretchDraw(10, 20, 10 + 2 * size.width(), 20 + size.height(), name);
+      } else {
+        c.StretchDraw(10, 20, 10 + 2 * size.width(), 20 + size.height(), Asset(name));
+      }
+      pages.Close();
+      return std::pair(pages.PageOps(1)->ToJson(), TPdfOutput().Document(pages));
+    };
+    EXPECT_EQ(written(true), written(false));
+  }
 }
 
 // The objects of a file as this writer lays them out ("n 0 obj ...
