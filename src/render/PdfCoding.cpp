@@ -82,19 +82,24 @@ QByteArray Inflate(const QByteArray& in, qsizetype limit) {
 TDeflater::TDeflater() = default;
 
 TDeflater::~TDeflater() {
-  for (auto& z : streams_)
-    if (z) deflateEnd(z.get());
+  if (stream_) deflateEnd(stream_.get());
 }
 
 QByteArray TDeflater::Deflate(const QByteArray& data, int level) {
   level = std::clamp(level, 0, 9);
-  std::unique_ptr<z_stream>& z = streams_[static_cast<std::size_t>(level)];
+  std::unique_ptr<z_stream>& z = stream_;
   if (!z) {
     z = std::make_unique<z_stream>();
     if (deflateInit(z.get(), level) != Z_OK) {
       z.reset();
       throw std::bad_alloc();
     }
+    level_ = level;
+  } else if (level != level_) {
+    // On a stream just reset this only changes the level's parameters: the
+    // output is a fresh stream's at that level.
+    if (deflateParams(z.get(), level, Z_DEFAULT_STRATEGY) != Z_OK) throw std::bad_alloc();
+    level_ = level;
   }
   QByteArray out(static_cast<qsizetype>(deflateBound(z.get(), static_cast<uLong>(data.size()))), Qt::Uninitialized);
   z->next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.constData()));

@@ -23,8 +23,10 @@ QByteArray RunLengthDecode(const QByteArray& in, qsizetype limit);
 // `limit` bytes.
 QByteArray Inflate(const QByteArray& in, qsizetype limit);
 
-// Deflate streams kept for the whole output, one per level: zlib's state of
-// about a quarter megabyte is set up once, not for every page and picture.
+// A deflate stream kept for the whole output: zlib's state of about a
+// quarter megabyte is set up once, not for every page and picture, and
+// serves every level (a state per level was a quarter megabyte of fresh
+// memory more each).
 class TDeflater {
 public:
   TDeflater();
@@ -36,7 +38,8 @@ public:
   QByteArray Deflate(const QByteArray& data, int level);
 
 private:
-  std::array<std::unique_ptr<z_stream_s>, 10> streams_;
+  std::unique_ptr<z_stream_s> stream_;
+  int level_ = -1;
 };
 
 }  // namespace sumcraft

@@ -77,7 +77,9 @@ QByteArray SubsetTrueType(const QByteArray& font, const std::vector<bool>& keep)
     if (std::find_if(kKeptTables.begin(), kKeptTables.end(), [&](const char* t) { return tag == t; }) ==
         kKeptTables.end())
       continue;
-    tables[tag] = font.mid(offset, length);
+    // Tables kept as they are are only read: no copy (the one changed, head,
+    // copies itself when written).
+    tables[tag] = QByteArray::fromRawData(font.constData() + offset, length);
   }
   for (const char* needed : {"head", "maxp", "loca", "glyf", "hmtx", "hhea", "cmap"})
     if (!tables.count(needed)) return {};
@@ -144,18 +146,20 @@ QByteArray SubsetTrueType(const QByteArray& font, const std::vector<bool>& keep)
 
   // The file: offset table, table records sorted by tag, tables on 4-byte bounds.
   const auto n = static_cast<std::uint16_t>(tables.size());
+  qsizetype offset = 12 + 16 * static_cast<qsizetype>(n), total = offset;
+  for (const auto& [tag, data] : tables) total += (data.size() + 3) / 4 * 4;
   std::uint16_t power = 1, log2 = 0;
   while (power * 2 <= n) {
     power = static_cast<std::uint16_t>(power * 2);
     ++log2;
   }
   QByteArray out;
+  out.reserve(total);
   Put32(out, 0x00010000u);
   Put16(out, n);
   Put16(out, static_cast<std::uint16_t>(power * 16));
   Put16(out, log2);
   Put16(out, static_cast<std::uint16_t>(n * 16 - power * 16));
-  qsizetype offset = 12 + 16 * static_cast<qsizetype>(n);
   qsizetype headOffset = 0;
   for (const auto& [tag, data] : tables) {
     out.append(tag.data(), 4);
