@@ -73,7 +73,13 @@ void TCanvas::SetPenWidth(int width) { pen_.Width = std::clamp(width, 0, kMaxPen
 
 const TFontMetrics& TCanvas::Metrics() const {
   if (metrics_ == nullptr) {
-    metrics_ = &TFontMetrics::Get(FaceForName(font_.Name), FontPixelSize(font_.Size, resolution_), font_.Bold);
+    // Styles set the same few names again and again: the face of the last
+    // one is kept.
+    if (faceOf_ != font_.Name) {
+      faceOf_ = font_.Name;
+      face_ = FaceForName(font_.Name);
+    }
+    metrics_ = &TFontMetrics::Get(face_, FontPixelSize(font_.Size, resolution_), font_.Bold);
   }
   return *metrics_;
 }

@@ -135,6 +135,8 @@ private:
   QPoint penPos_;
   // Resolved lazily after a font change; measuring is then a table look-up.
   mutable const TFontMetrics* metrics_ = nullptr;
+  mutable std::string faceOf_;  // the font name face_ was found for
+  mutable TBundledFace face_ = TBundledFace::Sans;
   std::int64_t listFont_ = -1;
 };
 

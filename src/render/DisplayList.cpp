@@ -175,8 +175,15 @@ void TDisplayList::AddImage(std::int32_t l, std::int32_t t, std::int32_t r, std:
 }
 
 void TDisplayList::AddImage(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b, AssetName picture) {
-  AddImage(l, t, r, b, QImage());
-  images_.back().Stored = picture;
+  TDrawOp op;
+  op.Kind = TOpKind::Image;
+  op.X1 = l;
+  op.Y1 = t;
+  op.X2 = r;
+  op.Y2 = b;
+  op.Data = static_cast<std::uint32_t>(images_.size());
+  images_.push_back(TPicture{QImage(), picture});
+  ops_.push_back(op);
 }
 
 QJsonArray TDisplayList::ToJson() const {

@@ -68,6 +68,12 @@ inline char* FormatWhole(unsigned long long whole, char* end) {
 // backwards so that it ends just before `end`; returns its first character.
 char* FormatNumber(double v, char* end) {
   if (!(std::abs(v) <= 1e12)) v = 0;  // also NaN
+  // Most coordinates are whole numbers: no rounding, no fraction.
+  if (const auto whole = static_cast<long long>(v); static_cast<double>(whole) == v) {
+    char* p = FormatWhole(static_cast<unsigned long long>(whole < 0 ? -whole : whole), end);
+    if (whole < 0) *--p = '-';
+    return p;
+  }
   // Rounded half away from zero, as llround does, without its library call:
   // the part cut off is exact below 2^53.
   const double scaled = v * 1000.0;
