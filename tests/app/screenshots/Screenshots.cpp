@@ -1,6 +1,6 @@
 // Takes the screenshots of the README from the program's own windows: the
 // welcome page, a multi-page sample quiz with a set selected, the help
-// window, the wizard's windows and the print window. Runs on the offscreen
+// window, the print window asking for versions, the wizard's windows. Runs on the offscreen
 // platform with a temporary home folder, so it needs no display and leaves
 // the user's folders alone.
 #include <QApplication>
@@ -14,9 +14,11 @@
 #include "app/MainWindow.h"
 #include "app/PageView.h"
 #include "app/SampleQuizzes.h"
+#include "dialogs/PrintOptionsDialog.h"
 #include "generate/Random.h"
 #include "render/Fonts.h"
 #include "render/MetaReport.h"
+#include "render/Printers.h"
 #include "render/Layout.h"
 #include "WizardScreenshots.h"
 
@@ -80,6 +82,18 @@ int main(int argc, char** argv) {
 
   window.ShowHelpTopic(kQuickStartTopic);
   ok = Save(*window.HelpWindow(), folder, QStringLiteral("help.png")) && ok;
+
+  // The print window asking for three versions, each with its key.
+  TOKRightDlg print(&window);
+  print.Prepare();
+  const int pdf = TPrinters::Instance().IndexOf(&TPrinters::Instance().Pdf());
+  print.cmbPrinters->setCurrentIndex(pdf);
+  print.cmbPrinters->activated(pdf);
+  print.spnVersions->setValue(3);
+  print.chkTeachersKey->setChecked(true);
+  print.show();
+  ok = Save(print, folder, QStringLiteral("print-versions.png")) && ok;
+  print.hide();
   ok = SaveWizardScreenshots(folder, QStringLiteral(SUMCRAFT_DEFAULTS "/TableTemplates.tdf")) && ok;
   return ok ? 0 : 1;
 }
