@@ -17,7 +17,7 @@
 #include "widgets/lfCheckbox.h"
 #include "widgets/lfInputField.h"
 #include "widgets/lfLabel.h"
-#include "wizard/GenerateInSteps.h"
+#include "generate/GenerateInSteps.h"
 #include "wizard/ProblemCountForm.h"
 #include "wizard/WizardResult.h"
 #include "WizardTestSupport.h"
