@@ -81,6 +81,8 @@ int main(int argc, char** argv) {
   // A quiz checked on screen: its answer key.
   if (!window.OpenQuizFile(QuizFolder() + QStringLiteral("Money and time.qiz"))) return 1;
   window.FitPage();
+  window.SelectSet(-1);
+  window.SetCurrentPage(2);
   window.ShowAnswersCommand(true);
   ok = Save(window, folder, QStringLiteral("show-answers.png")) && ok;
 
