@@ -356,7 +356,7 @@ void TMainWindow::ShowAnswersCommand(bool show) {
   // The document lays the quiz out again and the view follows its Changed
   // signal, page and zoom kept (the page clamped should the count differ).
   Guarded(TFailedAction::Other, [&] { document_->SetShowAnswers(show); });
-  // After a failure the controls still say what the document holds.
+  // The controls say what the document holds, whatever happened.
   ShowAnswersState(document_->ShowAnswers());
 }
 
