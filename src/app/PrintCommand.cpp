@@ -111,8 +111,8 @@ void TMainWindow::PrintCommand() {
         printSettings_.PrinterIndex = -1;
       }
     } catch (...) {
-      // Whatever happened, the screen goes back to the answer-free pages of
-      // the selected printer.
+      // Whatever happened, the screen goes back to its own pages on the
+      // selected printer (with the answers when they are shown).
       printers.SetPrinterIndex(remembered);
       document_->LayOutAgain();
       throw;

@@ -5,7 +5,8 @@
 // times (one print job per copy), then, when asked, laid out with the
 // answers and printed once more as the answer key. Afterwards the quiz is
 // laid out again without answers for the selected printer, so the screen
-// never shows the key or another printer's pages.
+// never keeps another printer's pages (the window turns RestoreLayout off
+// and lays out its own view, which shows the key when asked to).
 //
 // "Save as PDF" (TPdfPrinter) writes one file for the quiz, whatever the
 // number of copies (more copies of a file are the same file), and one for

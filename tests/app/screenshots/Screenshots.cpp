@@ -1,8 +1,8 @@
 // Takes the screenshots of the README from the program's own windows: the
-// welcome page, a multi-page sample quiz with a set selected, the help
-// window, the print window asking for versions, the wizard's windows. Runs on the offscreen
-// platform with a temporary home folder, so it needs no display and leaves
-// the user's folders alone.
+// welcome page, a multi-page sample quiz with a set selected, a quiz with
+// its answers shown, the help window, the print window asking for versions
+// and the wizard's windows. Runs on the offscreen platform with a temporary
+// home folder, so it needs no display and leaves the user's folders alone.
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -79,6 +79,14 @@ int main(int argc, char** argv) {
   const QPoint inSet(window.PictureSize().width() / 2, static_cast<int>((set.StartY + set.EndY) / 2 * scale));
   QTest::mouseClick(window.ScrollBox2->Picture(), Qt::LeftButton, {}, inSet);
   ok = Save(window, folder, QStringLiteral("quiz.png")) && ok;
+
+  // A quiz checked on screen: its answer key.
+  if (!window.OpenQuizFile(QuizFolder() + QStringLiteral("Money and time.qiz"))) return 1;
+  window.FitPage();
+  window.SelectSet(-1);
+  window.SetCurrentPage(2);
+  window.ShowAnswersCommand(true);
+  ok = Save(window, folder, QStringLiteral("show-answers.png")) && ok;
 
   window.ShowHelpTopic(kQuickStartTopic);
   ok = Save(*window.HelpWindow(), folder, QStringLiteral("help.png")) && ok;
