@@ -85,6 +85,8 @@ template <class... F>
 struct TOverload : F... {
   using F::operator()...;
 };
+template <class... F>
+TOverload(F...) -> TOverload<F...>;
 
 }  // namespace
 

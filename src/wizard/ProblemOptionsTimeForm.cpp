@@ -45,7 +45,7 @@ void TProblemOptionsTimeForm::DoLoadSettings(const TStoredOptions& stored) {
   std::int32_t interval = stored.Integer(field);
   // A value without a radio button (5 and above, or below 0: a hand-edited
   // file) would show "15 minutes" while the clocks show something else, so
-  // it becomes the default, which is what is shown.
+  // it becomes the default, "15 minutes".
   if (RadioOf(interval) == nullptr) interval = stored.Default(field);
   Options().FirstTermType = static_cast<std::uint8_t>(interval);
   RadioOf(interval)->setChecked(true);

@@ -13,6 +13,8 @@ template <class... F>
 struct Overload : F... {
   using F::operator()...;
 };
+template <class... F>
+Overload(F...) -> Overload<F...>;
 
 // Every key of every section, saved with a value other than its default
 // (and other than the same key's value in the other sections), reads back
