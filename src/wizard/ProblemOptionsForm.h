@@ -20,8 +20,9 @@
 //    DoLoadSettings throws);
 //  - "Next": cmdNextClick() = SaveSettings() (CollectOptions, then every
 //    key of the section in one write; a settings file that cannot be
-//    written is reported and the wizard goes on), then close with wrNext. "Back" closes with wrBack, "Cancel"/Escape with
-//    wrCancel; neither saves;
+//    written is reported and the wizard goes on), then close with wrNext.
+//    "Back" closes with wrBack, "Cancel"/Escape with wrCancel; neither
+//    saves;
 //  - the example: CreateExampleArea places the "Example:" heading and a
 //    white bordered panel (or a scroll box when the image is larger than
 //    the area) holding the image label imgQuiz; UpdateExample() draws a new
