@@ -136,6 +136,7 @@ void TMainWindow::ConnectDocument() {
   connect(document_, &TQuizDocument::ModifiedChanged, this, &TMainWindow::ShowFileName);
   connect(document_, &TQuizDocument::FileNameChanged, this, &TMainWindow::ShowFileName);
   connect(document_, &TQuizDocument::HistoryChanged, this, &TMainWindow::ShowUndoState);
+  connect(document_, &TQuizDocument::ShowAnswersChanged, this, &TMainWindow::ShowAnswersState);
   ShowUndoState();
   ShowFileName();
   pageCount_ = document_->PageCount();
@@ -346,6 +347,17 @@ void TMainWindow::ZoomInCommand() {
 
 void TMainWindow::ZoomOutCommand() {
   Guarded(TFailedAction::Other, [&] { SetZoom(ZoomOutPercent(zoomPercent_, ZoomEntries())); });
+}
+
+// ---------------------------------------------------------------------------
+// Answers
+
+void TMainWindow::ShowAnswersCommand(bool show) {
+  // The document lays the quiz out again and the view follows its Changed
+  // signal, page and zoom kept (the page clamped should the count differ).
+  Guarded(TFailedAction::Other, [&] { document_->SetShowAnswers(show); });
+  // The controls say what the document holds, whatever happened.
+  ShowAnswersState(document_->ShowAnswers());
 }
 
 void TMainWindow::cmbZoomPctClick(int index) {

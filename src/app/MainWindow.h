@@ -31,6 +31,7 @@
 #include "quiz/Quiz.h"
 
 class QAction;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QMenu;
@@ -156,6 +157,8 @@ public:
   void RedoCommand();
   void ZoomInCommand();
   void ZoomOutCommand();
+  // The pages with their answers (the answer key as it prints), or without.
+  void ShowAnswersCommand(bool show);
   void PreviousPageCommand();
   void NextPageCommand();
   void ShowHelpTopic(const QString& topic);
@@ -200,6 +203,7 @@ public:
   QAction* actRedo = nullptr;
   QAction* actZoomIn = nullptr;
   QAction* actZoomOut = nullptr;
+  QAction* actShowAnswers = nullptr;  // View menu, Ctrl+K
   QMenu* mnuOpenRecent = nullptr;
   QToolBar* ToolBar1 = nullptr;
   QPushButton* cmdAddQuestions = nullptr;
@@ -213,6 +217,7 @@ public:
   QToolButton* cmdZoomOut = nullptr;
   QComboBox* cmbZoomPct = nullptr;
   QToolButton* cmdZoomIn = nullptr;
+  QCheckBox* chkShowAnswers = nullptr;
   QToolButton* cmdPreviousPage = nullptr;
   QLabel* lblCurrentPage = nullptr;
   QLabel* lblPageCount = nullptr;
@@ -255,6 +260,7 @@ private:
   void ConnectDocument();
   bool SaveWithDialog(const QString& suggestedName);
   void ShowUndoState();
+  void ShowAnswersState(bool show);
   // MainWindowDesktop.cpp
   void CreateRecentMenu(QMenu* quizMenu);
   void RememberRecentFile(const QString& path);

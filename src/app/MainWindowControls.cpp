@@ -1,6 +1,7 @@
 // The main window's controls: actions, menus, tool bar, page view, panel,
 // and the dialogs created once with the window.
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -101,6 +102,11 @@ void TMainWindow::CreateActions() {
                          {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
   actZoomOut = MakeAction(this, QStringLiteral("Zoom out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
   addActions({actUndo, actRedo, actZoomIn, actZoomOut});
+
+  // A view state, not a command: checkable, in the View menu and beside
+  // the zoom.
+  actShowAnswers = MakeAction(this, QStringLiteral("Show answers"), {QKeySequence(Qt::CTRL | Qt::Key_K)});
+  actShowAnswers->setCheckable(true);
 }
 
 void TMainWindow::CreateMenusAndToolBar() {
@@ -118,6 +124,9 @@ void TMainWindow::CreateMenusAndToolBar() {
   QMenu* editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
   editMenu->addAction(actUndo);
   editMenu->addAction(actRedo);
+
+  QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+  viewMenu->addAction(actShowAnswers);
 
   QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
   helpMenu->addAction(actUserInterfaceFeatures);
@@ -221,6 +230,12 @@ void TMainWindow::CreateCentralArea() {
   zoomRow->addWidget(cmbZoomPct, 1);
   zoomRow->addWidget(cmdZoomIn);
 
+  chkShowAnswers = new QCheckBox(QStringLiteral("Show answers"), panel);
+  chkShowAnswers->setObjectName(QStringLiteral("chkShowAnswers"));
+  chkShowAnswers->setAccessibleName(QStringLiteral("Show answers"));
+  chkShowAnswers->setToolTip(
+      WithKeys(QStringLiteral("Show the quiz with its answers, as the answer key prints"), actShowAnswers));
+
   cmdPreviousPage = MakeSmallButton(panel, TToolIcon::PreviousPage, QStringLiteral("Previous page"),
                                     QStringLiteral("Previous page (Page Up)"));
   cmdNextPage = MakeSmallButton(panel, TToolIcon::NextPage, QStringLiteral("Next page"),
@@ -256,6 +271,7 @@ void TMainWindow::CreateCentralArea() {
   panelLayout->addLayout(countRow);
   panelLayout->addSpacing(6);
   panelLayout->addLayout(zoomRow);
+  panelLayout->addWidget(chkShowAnswers);
   panelLayout->addLayout(pageRow);
 
   auto* layout = new QHBoxLayout(central);
@@ -292,6 +308,10 @@ void TMainWindow::ConnectControls() {
   command(actRedo, &QAction::triggered, &TMainWindow::RedoCommand);
   command(actZoomIn, &QAction::triggered, &TMainWindow::ZoomInCommand);
   command(actZoomOut, &QAction::triggered, &TMainWindow::ZoomOutCommand);
+  // clicked and triggered come from the user only, so showing the state in
+  // both controls does not echo back.
+  connect(actShowAnswers, &QAction::triggered, this, &TMainWindow::ShowAnswersCommand);
+  connect(chkShowAnswers, &QCheckBox::clicked, this, &TMainWindow::ShowAnswersCommand);
   connect(actUserInterfaceFeatures, &QAction::triggered, this, [this] { ShowHelpTopic(kUserInterfaceTopic); });
   connect(actQuickStart, &QAction::triggered, this, [this] { ShowHelpTopic(kQuickStartTopic); });
   connect(actContents, &QAction::triggered, this, [this] { ShowHelpTopic(kContentsTopic); });
@@ -337,6 +357,11 @@ void TMainWindow::ShowUndoState() {
   cmdRedo->setToolTip(WithKeys(redo, actRedo));
   cmdUndo->setAccessibleName(undo);
   cmdRedo->setAccessibleName(redo);
+}
+
+void TMainWindow::ShowAnswersState(bool show) {
+  actShowAnswers->setChecked(show);
+  chkShowAnswers->setChecked(show);
 }
 
 void TMainWindow::CreateDialogs() {

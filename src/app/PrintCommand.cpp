@@ -3,9 +3,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStatusBar>
+#include <algorithm>
+#include <vector>
 
 #include "app/MainWindow.h"
 #include "app/UserPrompts.h"
+#include "app/VersionProgress.h"
 #include "dialogs/PrintOptionsDialog.h"
 #include "render/CodePage1252.h"
 #include "render/PrintQuiz.h"
@@ -15,15 +18,21 @@ namespace sumcraft {
 
 namespace {
 
-QString PrintedText(const TPrintReport& report) {
+QString PrintedText(const TPrintReport& report, int versions) {
   int copies = 0;
   bool key = false;
   for (const TPrintedJob& job : report.Jobs) {
     if (job.Job.Kind == TPrintJob::TKind::AnswerKey) key = true;
     else ++copies;
   }
+  if (versions > 1) copies /= versions;
   QString text = copies == 1 ? QStringLiteral("1 copy") : QStringLiteral("%1 copies").arg(copies);
-  if (key) text += QStringLiteral(" and the answer key");
+  if (versions > 1) {
+    text = QStringLiteral("%1 versions, %2 each,").arg(versions).arg(text);
+    if (key) text += QStringLiteral(" each with its answer key");
+  } else if (key) {
+    text += QStringLiteral(" and the answer key");
+  }
   return text;
 }
 
@@ -78,9 +87,19 @@ void TMainWindow::PrintCommand() {
             options.BeforeJob = PdfJobFiles(pdfName);
           }
         }
+        // Several versions: each the quiz made again from its own seed; the
+        // quiz in the window stays as it is.
+        const int count = printOptions_->Versions();
+        std::vector<TQuiz> versions;
+        if (go && count > 1 && (options.Copies > 0 || options.PrintKey)) {
+          go = MakeVersionsShowingProgress(this, Quiz(), count, versions);
+          if (!go) statusBar()->showMessage(QStringLiteral("Printing stopped: nothing was printed."), 15000);
+        }
         if (go) {
-          const TPrintReport report = PrintQuiz(Quiz(), options);
-          QString done = QStringLiteral("Printed %1 on %2.").arg(PrintedText(report), printSettings_.PrinterName);
+          const TPrintReport report = versions.empty() ? PrintQuiz(Quiz(), options) : PrintVersions(versions, options);
+          QString done = QStringLiteral("Printed %1 on %2.")
+                             .arg(PrintedText(report, std::max<int>(1, static_cast<int>(versions.size()))),
+                                  printSettings_.PrinterName);
           if (!pdfName.isEmpty()) {
             QStringList files;
             for (const TPrintedJob& job : report.Jobs)
@@ -92,8 +111,8 @@ void TMainWindow::PrintCommand() {
         printSettings_.PrinterIndex = -1;
       }
     } catch (...) {
-      // Whatever happened, the screen goes back to the answer-free pages of
-      // the selected printer.
+      // Whatever happened, the screen goes back to its own pages on the
+      // selected printer (with the answers when they are shown).
       printers.SetPrinterIndex(remembered);
       document_->LayOutAgain();
       throw;

@@ -5,6 +5,7 @@
 #include "cli/Drawing.h"
 #include "cli/QuizFiles.h"
 #include "cli/StandardOutput.h"
+#include "generate/QuizVersions.h"
 #include "generate/Random.h"
 #include "render/PdfPrinter.h"
 #include "render/PrintQuiz.h"
@@ -23,6 +24,13 @@ int Run(const TParsedArgs& args) {
   const std::optional<std::string> seed = args.Value("--seed");
   const std::uint32_t state = seed ? ParseSeed(*seed) : 0;
   if (seed && !recreate) throw UsageError("--seed is for --recreate");
+  const std::optional<std::string> labelText = args.Value("--label");
+  std::optional<std::string> letters;
+  if (labelText) {
+    if (!recreate) throw UsageError("--label is for --recreate");
+    letters = ParseVersionLetters(*labelText);
+    if (!letters) throw UsageError("--label needs the letters of a version (A to ZZZ), not '" + *labelText + "'");
+  }
   std::vector<std::string> files{path, out};
   if (key) files.push_back(*key);
   CheckDistinctFiles(files);
@@ -46,7 +54,10 @@ int Run(const TParsedArgs& args) {
         FlushStandardOutput();  // the only record of the seed: its loss fails the command
       }
     }
+    // The seed the questions are made from: given, or the clock's.
+    const std::uint32_t used = RandomState();
     RecreateQuiz(quiz, path);
+    if (letters) quiz.Version = TVersionMark{VersionLabel(*letters), used};
   }
 
   StartDrawing();
@@ -76,7 +87,7 @@ const TCommandRegistrar kPdf{{
     "pdf",
     "Write the quiz pages, and the answer key, as PDF files",
     "Usage: sumcraft-cli pdf QUIZ.qiz -o OUT.pdf [--key KEY.pdf] [--paper letter|a4]\n"
-    "                        [--dpi N] [--recreate] [--seed N]\n"
+    "                        [--dpi N] [--recreate] [--seed N] [--label L]\n"
     "\n"
     "Lays the quiz out as Sumcraft prints it on its \"Save as PDF\" printer and\n"
     "writes the pages to OUT.pdf; with --key, the same pages with every answer\n"
@@ -103,13 +114,18 @@ const TCommandRegistrar kPdf{{
     "                        seed used is printed (\"seed N\"; on standard error\n"
     "                        when a PDF goes to standard output)\n"
     "  --seed N              with --recreate: start the random source at N\n"
-    "                        (0 to 4294967295)\n",
+    "                        (0 to 4294967295)\n"
+    "  --label L             with --recreate: print the quiz as version L of\n"
+    "                        several (a letter, A to Z, or AA and on): \"Version L\"\n"
+    "                        above the header, and the seed in the key's footer,\n"
+    "                        as the program and \"versions\" print version L\n",
     {{"--output", "-o", true},
      {"--key", "", true},
      {"--paper", "", true},
      {"--dpi", "", true},
      {"--recreate", "", false},
-     {"--seed", "", true}},
+     {"--seed", "", true},
+     {"--label", "", true}},
     Run,
     40,
 }};

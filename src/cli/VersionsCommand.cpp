@@ -7,6 +7,7 @@
 #include "cli/Drawing.h"
 #include "cli/QuizFiles.h"
 #include "cli/StandardOutput.h"
+#include "generate/QuizVersions.h"
 #include "generate/Random.h"
 #include "render/PdfPrinter.h"
 #include "render/PrintQuiz.h"
@@ -80,11 +81,13 @@ int Run(const TParsedArgs& args) {
     seed = RandomState();
   }
   StartDrawing();
+  int index = 0;
   for (const auto& [name, qiz, pdf, key] : versions) {
     TQuiz quiz;
     original.CopyTo(quiz);
     SetRandomState(seed);
     RecreateQuiz(quiz, path);
+    quiz.Version = TVersionMark{VersionLabel(index++, count), seed};
     SaveQuizAs(quiz, qiz);
 
     TPrintOptions options;
@@ -120,6 +123,10 @@ const TCommandRegistrar kVersions{{
     "One line per version on standard output names it and its seed\n"
     "(\"BASE-v01: seed N\"); \"recreate --seed N\" or \"pdf --recreate --seed N\"\n"
     "make that version again. Without --seed the first seed comes from the clock.\n"
+    "With more than one version each is labelled, as the program prints them:\n"
+    "\"Version A\", \"Version B\", ... above the header of the quiz and of its\n"
+    "key, and the key's footer names the seed; \"pdf --recreate --seed N --label B\"\n"
+    "writes BASE-v02.pdf and its key again byte for byte.\n"
     "\n"
     "Pages are drawn with the text styles and fonts shipped inside Sumcraft,\n"
     "never the user's Styles.rpt, so the output is the same on every machine.\n"

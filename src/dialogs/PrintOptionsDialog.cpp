@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "generate/QuizVersions.h"
 #include "render/Printers.h"
 #include "settings/PgmSettings.h"
 #include "widgets/DialogParts.h"
@@ -32,12 +33,12 @@ TPaper PdfPaperSetting(const TPgmSettings* settings, const QLocale& locale) {
 TOKRightDlg::TOKRightDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Print Options"));
   setFont(ArialFont(13));
-  setFixedSize(534, 230);
+  setFixedSize(534, 262);
 
   Bevel1 = new QFrame(this);
   Bevel1->setFrameShape(QFrame::Box);
   Bevel1->setFrameShadow(QFrame::Sunken);
-  Bevel1->setGeometry(8, 8, 518, 145);
+  Bevel1->setGeometry(8, 8, 518, 177);
 
   lfLabel1 = new TlfLabel(QStringLiteral("Select printer to use:"), this);
   lfLabel1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -61,11 +62,23 @@ TOKRightDlg::TOKRightDlg(QWidget* parent) : QDialog(parent) {
   scrlCopies->setFocusPolicy(Qt::NoFocus);
   scrlCopies->setGeometry(207, 53, 22, 22);
 
+  lblVersions = new TlfLabel(QStringLiteral("Versions:"), this);
+  lblVersions->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  lblVersions->setGeometry(28, 86, 113, 16);
+  spnVersions = new QSpinBox(this);
+  spnVersions->setRange(1, kMaxPrintVersions);
+  spnVersions->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  spnVersions->setGeometry(155, 83, 74, 22);
+  spnVersions->setAccessibleDescription(
+      QStringLiteral("More than one: each version has new questions and its own answer key"));
+  lblVersionsNote = new TlfLabel(QStringLiteral("Each with new questions, labelled A, B, ..."), this);
+  lblVersionsNote->setGeometry(237, 86, 280, 16);
+
   chkTeachersKey = new TlfCheckbox(QStringLiteral("  Print answer key after quiz"), this);
-  chkTeachersKey->setGeometry(155, 89, 230, 17);
+  chkTeachersKey->setGeometry(155, 119, 230, 17);
 
   lblCopiesRefused = new TlfLabel(this);
-  lblCopiesRefused->setGeometry(155, 118, 360, 16);
+  lblCopiesRefused->setGeometry(155, 150, 360, 16);
   QPalette warning = lblCopiesRefused->palette();
   warning.setColor(QPalette::WindowText, QColor(176, 0, 0));
   lblCopiesRefused->setPalette(warning);
@@ -75,24 +88,27 @@ TOKRightDlg::TOKRightDlg(QWidget* parent) : QDialog(parent) {
   lblPdfCopies->setGeometry(237, 56, 280, 16);
   lblPaper = new TlfLabel(QStringLiteral("Paper size:"), this);
   lblPaper->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  lblPaper->setGeometry(28, 121, 113, 16);
+  lblPaper->setGeometry(28, 153, 113, 16);
   cmbPaper = new TlfComboBox(this);
   cmbPaper->addItems({QStringLiteral("Letter (8.5 \u00D7 11 in)"), QStringLiteral("A4 (210 \u00D7 297 mm)")});
-  cmbPaper->setGeometry(155, 118, 180, 22);
+  cmbPaper->setGeometry(155, 150, 180, 22);
   lfLabel1->setBuddy(cmbPrinters);
   lfLabel2->setBuddy(txtCopies);
   lblPaper->setBuddy(cmbPaper);
+  lblVersions->setBuddy(spnVersions);
+  spnVersions->setAccessibleName(QStringLiteral("Versions"));
   for (QWidget* w : {static_cast<QWidget*>(lblPdfCopies), static_cast<QWidget*>(lblPaper),
                      static_cast<QWidget*>(cmbPaper)})
     w->hide();
 
-  BitBtn1 = MakeDialogButton(this, QStringLiteral("OK"), QStyle::SP_DialogOkButton, QRect(278, 171, 115, 41));
-  BitBtn2 = MakeDialogButton(this, QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton, QRect(411, 171, 115, 41));
+  BitBtn1 = MakeDialogButton(this, QStringLiteral("OK"), QStyle::SP_DialogOkButton, QRect(278, 203, 115, 41));
+  BitBtn2 = MakeDialogButton(this, QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton, QRect(411, 203, 115, 41));
   for (QPushButton* button : {BitBtn1, BitBtn2}) button->setFont(ArialFont(16, true));
   BitBtn1->setDefault(true);
 
   setTabOrder(cmbPrinters, txtCopies);
-  setTabOrder(txtCopies, chkTeachersKey);
+  setTabOrder(txtCopies, spnVersions);
+  setTabOrder(spnVersions, chkTeachersKey);
   setTabOrder(chkTeachersKey, cmbPaper);
   setTabOrder(cmbPaper, BitBtn1);
   setTabOrder(BitBtn1, BitBtn2);
@@ -114,6 +130,7 @@ void TOKRightDlg::Prepare() {
   cmbPrinters->addItems(printers.Names());
   cmbPrinters->setCurrentIndex(printers.PrinterIndex());
   SetCopies(1);
+  spnVersions->setValue(1);
   printKey_ = false;
   chkTeachersKey->setChecked(false);
   printerIndex_ = printers.PrinterIndex();

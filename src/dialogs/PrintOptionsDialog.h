@@ -7,7 +7,7 @@
 //   dialog.Prepare();                         // before every showing
 //   if (dialog.exec() == QDialog::Accepted) {
 //     dialog.Copies(); dialog.PrintKey(); dialog.PrinterIndex(); dialog.PrinterName();
-//     dialog.PdfPaper();
+//     dialog.PdfPaper(); dialog.Versions();
 //   }
 //
 // The number of copies comes from the field (any whole number typed; a
@@ -16,10 +16,13 @@
 // disabled and a note beside them says that one file is written for the
 // quiz and one for the key; the paper list shows instead, Letter or A4,
 // first as the desktop's locale has it, then as last confirmed with OK.
+// "Versions" (1 to 26, 1 at every showing) asks for that many versions of
+// the quiz, each made again from its own seed.
 #include <QDialog>
 #include <QFrame>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QString>
 
 #include "render/PdfPrinter.h"
@@ -62,6 +65,7 @@ public:
   int PrinterIndex() const { return printerIndex_; }
   const QString& PrinterName() const { return printerName_; }
   TPaper PdfPaper() const { return cmbPaper->currentIndex() == 1 ? TPaper::A4 : TPaper::Letter; }
+  int Versions() const { return spnVersions->value(); }
   bool PdfChosen() const;
 
   QFrame* Bevel1;
@@ -70,6 +74,9 @@ public:
   TlfLabel* lfLabel2;
   TlfInputField* txtCopies;
   QScrollBar* scrlCopies;
+  TlfLabel* lblVersions;
+  QSpinBox* spnVersions;
+  TlfLabel* lblVersionsNote;
   TlfCheckbox* chkTeachersKey;
   QPushButton* BitBtn1;  // OK
   QPushButton* BitBtn2;  // Cancel

@@ -96,7 +96,7 @@ TOpenResult TQuizDocument::Open(const QString& path) {
   TOpenResult result;
   result.Result = opened->LoadFromFile(&result.Lost);
   if (result.Result != TLoadResult::Loaded) return result;
-  result.Problems = Layout(*opened, false).Problems;
+  result.Problems = LayOut(*opened).Problems;
   if (!result.Lost.empty()) opened->FileName.clear();
   Replace(std::move(opened));
   return result;
@@ -191,9 +191,26 @@ void TQuizDocument::Redo() {
 
 void TQuizDocument::LayOutAgain() {
   ++layoutSerial_;
-  Layout(*quiz_, false);
+  LayOut(*quiz_);
   emit Changed({});
 }
+
+void TQuizDocument::SetShowAnswers(bool show) {
+  if (show == showAnswers_) return;
+  showAnswers_ = show;
+  ++layoutSerial_;
+  std::exception_ptr failure;
+  try {
+    LayOut(*quiz_);
+  } catch (...) {
+    failure = std::current_exception();
+  }
+  emit Changed({});
+  emit ShowAnswersChanged(showAnswers_);
+  if (failure) std::rethrow_exception(failure);
+}
+
+TLayoutResult TQuizDocument::LayOut(TQuiz& quiz) const { return Layout(quiz, showAnswers_); }
 
 void TQuizDocument::Settle(const TQuizChange& change) {
   const bool wasModified = quiz_->Modified;
@@ -203,7 +220,7 @@ void TQuizDocument::Settle(const TQuizChange& change) {
   // change, and the caller hears of the failure.
   std::exception_ptr failure;
   try {
-    Layout(*quiz_, false);
+    LayOut(*quiz_);
   } catch (...) {
     failure = std::current_exception();
   }

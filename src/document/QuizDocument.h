@@ -17,6 +17,10 @@
 // (a deleted set while it is deleted, the replaced questions while the new
 // ones are shown), so a history of re-created sets costs one copy of those
 // sets per step.
+//
+// Besides the quiz, the document keeps one view state that decides how it is
+// laid out: ShowAnswers. With it on, every layout is the answer key exactly
+// as it prints; switching it is no step and leaves the quiz unmodified.
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
@@ -28,6 +32,8 @@
 #include "quiz/Quiz.h"
 
 namespace sumcraft {
+
+struct TLayoutResult;
 
 // The quiz-wide print options of the Quiz Options dialog.
 struct TQuizPrintOptions {
@@ -120,8 +126,16 @@ public:
   void Redo();
 
   // Lays the unchanged quiz out again for the screen, after it was laid out
-  // for a printer.
+  // for a printer: with the answers when ShowAnswers is on.
   void LayOutAgain();
+
+  // ---- View state (no step; the quiz stays as modified as it was).
+  // Whether the layout shows the answers (the answer key).
+  bool ShowAnswers() const { return showAnswers_; }
+  // Lays the quiz out again with or without the answers; nothing happens
+  // when the state is unchanged. A layout that fails still leaves the new
+  // state and its signals, then raises.
+  void SetShowAnswers(bool show);
 
 signals:
   // The quiz changed and has been laid out again (LayoutSerial is new).
@@ -130,6 +144,7 @@ signals:
   void FileNameChanged(const QString& fileName);
   // What Undo and Redo can do, or their names, may have changed.
   void HistoryChanged();
+  void ShowAnswersChanged(bool show);
 
 private:
   friend class TQuizStep;
@@ -139,12 +154,16 @@ private:
   // and the signals.
   void Settle(const TQuizChange& change);
   void Replace(std::unique_ptr<TQuiz> quiz);
+  // The one layout rule of the document: the quiz, with the answers when
+  // they are shown.
+  TLayoutResult LayOut(TQuiz& quiz) const;
 
   std::unique_ptr<TQuiz> quiz_;
   QUndoStack history_;
   std::uint64_t layoutSerial_ = 0;
   // What the step last run did to the quiz, reported by Settle.
   TQuizChange pending_;
+  bool showAnswers_ = false;
 };
 
 }  // namespace sumcraft

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,6 +16,15 @@ enum class TLoadResult {
   Missing,  // no file of that name exists
   TooOld,   // its first line marks a version before 2.0 (TOldSavedQuiz)
   Empty,    // the file holds not a single byte: there is no quiz in it
+};
+
+// Marks a quiz printed as one version of several: the header carries its
+// label ("Version B") on the quiz and on its key, and the key's footer names
+// the seed its questions were made from, so the version can be made again.
+// An empty label marks nothing.
+struct TVersionMark {
+  std::string Label;
+  std::uint32_t Seed = 0;
 };
 
 // The document the user edits: the question sets in print order, the
@@ -46,6 +56,8 @@ public:
   std::string FooterText;
   bool SkipPrintFirstPageNumber = true;
   bool PrintPageNumbers = true;
+  // Set only on the versions made for printing; never saved, never copied.
+  TVersionMark Version;
 
   // Makes target a copy of this quiz: its sets are replaced by independent
   // copies of these (AddCopy), and the title, the file name and all nine

@@ -197,7 +197,7 @@ private:
   }
   void Footer() {
     DrawFooter(quiz_, Canvas(), pages_.ActivePage(), f_.Bottom, f_.FrameWidth, f_.RightInset, f_.Left,
-               pages_.PrintableHeight());
+               pages_.PrintableHeight(), showAnswers_);
   }
   void BreakPage() {
     Footer();

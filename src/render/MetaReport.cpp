@@ -85,6 +85,15 @@ void TMetaReport::Close() {
   closed_ = true;
 }
 
+void TMetaReport::AppendPages(TMetaReport& other) {
+  Close();
+  other.Close();
+  if (&other == this) return;
+  for (auto& page : other.pictures_) pictures_.push_back(std::move(page));
+  other.pictures_.clear();
+  other.activePage_ = 0;
+}
+
 TCanvas TMetaReport::NewScratchCanvas() const {
   TCanvas canvas(resolutionY_, nullptr);
   PrepareCanvas(canvas);

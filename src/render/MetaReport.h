@@ -66,6 +66,10 @@ public:
 
   // Ends recording: drops the canvases; pages can only be replayed.
   void Close();
+  // Closes both stores and moves the pages of `other` (laid out on the same
+  // printer) behind these: the versions of a quiz become one document.
+  // `other` is left without pages.
+  void AppendPages(TMetaReport& other);
 
   // A throw-away canvas prepared as a page canvas (font Arial 10 pt at
   // ResolutionY, clear brush) that measures and records nothing.

@@ -34,6 +34,13 @@ int DrawHeader(const TQuiz& quiz, TCanvas& c, int frameWidth, int rx, int top, i
     c.Line(std::max(rightEdge - 2 * rx, xr + c.TextWidth(label) + gap), y + h, rightEdge, y + h);
   };
 
+  // A version's label stands above the header, at the right, in the top
+  // margin: the rest of the page is laid out exactly as the quiz's.
+  if (!quiz.Version.Label.empty()) {
+    const int w = c.TextWidth(quiz.Version.Label);
+    c.TextOut(std::max(left, rightEdge - w), std::max(0, top - 2 * h), quiz.Version.Label);
+  }
+
   int y = top;
   const char* left1 = quiz.PrintStudentNameBlank ? "Name:" : (quiz.PrintTeacherNameBlank ? "Teacher:" : nullptr);
   const char* right1 = quiz.PrintDateBlank ? "Date:" : (quiz.PrintClassNameBlank ? "Class:" : nullptr);
@@ -84,7 +91,7 @@ int DrawHeader(const TQuiz& quiz, TCanvas& c, int frameWidth, int rx, int top, i
 }
 
 void DrawFooter(const TQuiz& quiz, TCanvas& c, int page, int bodyBottom, int frameWidth, int rightInset, int left,
-                int pageHeight) {
+                int pageHeight, bool answerKey) {
   ReportFormats().Apply("PAGEFOOTER", c);
   const int m = c.TextHeight("M");
   const int yf = std::min(bodyBottom + m, pageHeight - m);
@@ -97,10 +104,14 @@ void DrawFooter(const TQuiz& quiz, TCanvas& c, int page, int bodyBottom, int fra
     c.TextOut(x, yf, text);
     limit = x - 2 * c.TextWidth("M");
   }
-  if (quiz.PrintFooterText) {
-    const std::string text = FitWithEllipsis(c, quiz.FooterText, limit - left);
-    if (!text.empty()) c.TextOut(left, yf, text);
-  }
+  // A version's key names its seed first, so that a long footer text is
+  // what gets cut short.
+  std::string text;
+  if (answerKey && !quiz.Version.Label.empty())
+    text = quiz.Version.Label + ", seed " + std::to_string(quiz.Version.Seed);
+  if (quiz.PrintFooterText && !quiz.FooterText.empty()) text += (text.empty() ? "" : "   ") + quiz.FooterText;
+  text = FitWithEllipsis(c, text, limit - left);
+  if (!text.empty()) c.TextOut(left, yf, text);
 }
 
 }  // namespace sumcraft

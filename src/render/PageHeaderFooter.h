@@ -29,6 +29,7 @@ struct TTitleLines {
 inline constexpr std::size_t kMaxTitleLines = 8;
 
 // Draws the header from the page's top; returns the y where content begins.
+// A version's label (TQuiz::Version) stands at the right in the top margin.
 // `title`, when given, keeps the wrapped title from page to page.
 int DrawHeader(const TQuiz& quiz, TCanvas& canvas, int frameWidth, int rx, int top, int rightInset, int left,
                TTitleLines* title = nullptr);
@@ -38,8 +39,9 @@ int DrawHeader(const TQuiz& quiz, TCanvas& canvas, int frameWidth, int rx, int t
 // On a printer whose printable area ends about where the body does (a
 // printing offset of a quarter inch at the bottom), the footer is raised to
 // stay on the printable area, `pageHeight` high: it is drawn no lower than
-// one "M" above that edge.
+// one "M" above that edge. The answer key of a version names the version and
+// its seed ahead of the footer text.
 void DrawFooter(const TQuiz& quiz, TCanvas& canvas, int page, int bodyBottom, int frameWidth, int rightInset,
-                int left, int pageHeight);
+                int left, int pageHeight, bool answerKey);
 
 }  // namespace sumcraft

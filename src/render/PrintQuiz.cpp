@@ -34,6 +34,8 @@ QString PrintJobTitle(const TQuiz& quiz, const TPrintJob& job) {
   if (title.isEmpty() && !quiz.FileName.empty())
     title = QFileInfo(QString::fromLocal8Bit(quiz.FileName.c_str())).completeBaseName();
   if (title.isEmpty()) title = QStringLiteral("Quiz");
+  if (job.Versions == 1 && !quiz.Version.Label.empty())
+    title += QStringLiteral(" - ") + QString::fromStdString(quiz.Version.Label);
   if (job.Kind == TPrintJob::TKind::AnswerKey) title += QStringLiteral(" - Answer Key");
   return title;
 }
@@ -82,6 +84,52 @@ TPrintReport PrintQuiz(TQuiz& quiz, const TPrintOptions& options) {
     throw;
   }
   if (options.RestoreLayout) LayOutForScreen(quiz);
+  return report;
+}
+
+TPrintReport PrintVersions(std::vector<TQuiz>& versions, const TPrintOptions& options) {
+  TPrinterDevice& printer = options.Printer != nullptr ? *options.Printer : CurrentPrinter();
+  TPrintOptions each = options;
+  each.Printer = &printer;
+  each.RestoreLayout = false;
+  auto* pdf = dynamic_cast<TPdfPrinter*>(&printer);
+  TPrintReport report;
+  if (pdf == nullptr) {
+    for (TQuiz& version : versions) {
+      TPrintReport printed = PrintQuiz(version, each);
+      report.Jobs.insert(report.Jobs.end(), printed.Jobs.begin(), printed.Jobs.end());
+      AddProblems(report.Problems, printed.Problems);
+    }
+    return report;
+  }
+  if (versions.empty()) return report;
+
+  // "Save as PDF": every version's pages gathered into one store for the
+  // quizzes and one for the keys, each written as one file.
+  const int count = static_cast<int>(versions.size());
+  TMetaReport quizzes, keys;
+  for (TMetaReport* store : {&quizzes, &keys}) {
+    store->SetPrinter(&printer);
+    store->Reset();
+  }
+  for (TQuiz& version : versions) {
+    if (options.Copies > 0) {
+      AddProblems(report.Problems, Layout(version, false, &printer).Problems);
+      quizzes.AppendPages(QuizPages(version));
+    }
+    if (options.PrintKey) {
+      AddProblems(report.Problems, Layout(version, true, &printer).Problems);
+      keys.AppendPages(QuizPages(version));
+    }
+  }
+  const auto write = [&](TMetaReport& pages, const TPrintJob& job) {
+    if (options.BeforeJob) options.BeforeJob(printer, job);
+    pages.SetTitle(PrintJobTitle(versions.front(), job));
+    pdf->WriteDocument(pages, pages.Title());
+    report.Jobs.push_back(TPrintedJob{job, pages.PageCount()});
+  };
+  if (options.Copies > 0) write(quizzes, TPrintJob{TPrintJob::TKind::QuizCopy, 1, count});
+  if (options.PrintKey) write(keys, TPrintJob{TPrintJob::TKind::AnswerKey, 0, count});
   return report;
 }
 

@@ -5,7 +5,8 @@
 // times (one print job per copy), then, when asked, laid out with the
 // answers and printed once more as the answer key. Afterwards the quiz is
 // laid out again without answers for the selected printer, so the screen
-// never shows the key or another printer's pages.
+// never keeps another printer's pages (the window turns RestoreLayout off
+// and lays out its own view, which shows the key when asked to).
 //
 // "Save as PDF" (TPdfPrinter) writes one file for the quiz, whatever the
 // number of copies (more copies of a file are the same file), and one for
@@ -39,6 +40,8 @@ struct TPrintJob {
   enum class TKind { QuizCopy, AnswerKey };
   TKind Kind = TKind::QuizCopy;
   int Copy = 0;  // 1-based number of the quiz copy; 0 for the answer key
+  // Versions the job holds: one, or (in a file of "Save as PDF") all of them.
+  int Versions = 1;
 };
 
 struct TPrintOptions {
@@ -82,9 +85,18 @@ struct TPrintReport {
 // page store still holds answer-free pages measured on the selected printer.
 TPrintReport PrintQuiz(TQuiz& quiz, const TPrintOptions& options);
 
+// Prints the versions of a quiz (MakeQuizVersions), in order, as PrintQuiz
+// prints one: on a printer each version's copies, then its key when asked,
+// each a job named after the quiz title and the version; on "Save as PDF" one
+// file holding every version's pages in order and one holding their keys in
+// the same order, whatever the copies. The versions are left laid out as
+// last printed; the quiz on screen is not involved. Failures as PrintQuiz's.
+TPrintReport PrintVersions(std::vector<TQuiz>& versions, const TPrintOptions& options);
+
 // The title of a job: the quiz title (Windows-1252, blanks squeezed), or
-// without one the quiz file's name without its extension, or "Quiz";
-// the answer key's adds " - Answer Key".
+// without one the quiz file's name without its extension, or "Quiz"; a job
+// of one version adds its label (" - Version B"); the answer key's adds
+// " - Answer Key".
 QString PrintJobTitle(const TQuiz& quiz, const TPrintJob& job);
 
 // The file of each job when printing to "Save as PDF" from one chosen file

@@ -73,14 +73,28 @@ bool TPgmSettings::ReadBool(std::string_view section, std::string_view key, bool
   return ReadInteger(section, key, def ? 1 : 0) != 0;
 }
 
+std::vector<std::optional<std::string>> TPgmSettings::ReadValues(std::string_view section,
+                                                               const std::vector<std::string_view>& keys) const {
+  std::vector<std::optional<std::string>> values(keys.size());
+  std::string text;
+  if (ReadWholeFile(fileName_, text) != ReadOutcome::Read) return values;
+  const TIniText ini(text);
+  for (std::size_t i = 0; i < keys.size(); ++i) values[i] = ini.Value(section, keys[i]);
+  return values;
+}
+
 void TPgmSettings::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  WriteValues(section, {{std::string(key), std::string(value)}});
+}
+
+void TPgmSettings::WriteValues(std::string_view section, const std::vector<TSettingsValue>& values) {
   std::string text;
   // A file that exists but cannot be read is not replaced: that would lose
   // every other setting in it.
   if (ReadWholeFile(fileName_, text) == ReadOutcome::Failed)
     throw SettingsWriteError("Unable to write to " + fileName_);
   TIniText ini(text);
-  ini.Set(section, key, value);
+  for (const TSettingsValue& value : values) ini.Set(section, value.Key, value.Value);
   std::string written = ini.Text();
   if (written.size() > kMaxSettingsSize) {
     // Blank lines carry nothing; what still does not fit would be refused

@@ -1,8 +1,10 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace sumcraft {
 
@@ -18,6 +20,12 @@ inline constexpr const char* kPdfPaperKey = "PdfPaper";
 class SettingsWriteError : public std::runtime_error {
 public:
   using std::runtime_error::runtime_error;
+};
+
+// One key and the text to keep in it.
+struct TSettingsValue {
+  std::string Key;
+  std::string Value;
 };
 
 // The program settings: one INI file, "SumcraftSettings.ini" in the data
@@ -45,6 +53,11 @@ public:
   bool ReadBool(std::string_view section, std::string_view key, bool def) const;
   // The stored text (without surrounding blanks); def when the key is missing.
   std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
+  // The stored texts of keys in section, from one read of the file, in the
+  // order of keys; nothing for a key that is missing (every key, when the
+  // file cannot be read).
+  std::vector<std::optional<std::string>> ReadValues(std::string_view section,
+                                                     const std::vector<std::string_view>& keys) const;
 
   // Raise SettingsWriteError when the file cannot be written, or would grow
   // beyond kMaxFileSize even without its blank lines; the file then keeps
@@ -52,6 +65,9 @@ public:
   void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
   void WriteBool(std::string_view section, std::string_view key, bool value);
   void WriteString(std::string_view section, std::string_view key, std::string_view value);
+  // Sets every key of values in section with one write of the file, so
+  // that the file holds all of them or none.
+  void WriteValues(std::string_view section, const std::vector<TSettingsValue>& values);
 
   // The data folder with its trailing "/".
   const std::string& DataFolder() const { return dataFolder_; }

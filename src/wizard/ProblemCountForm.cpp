@@ -21,7 +21,7 @@
 #include "widgets/lfCheckbox.h"
 #include "widgets/lfInputField.h"
 #include "widgets/lfLabel.h"
-#include "wizard/GenerateInSteps.h"
+#include "generate/GenerateInSteps.h"
 #include "wizard/WizardResult.h"
 
 namespace sumcraft {
@@ -281,6 +281,10 @@ QString TProblemCountForm::PageNumbersText() const { return lblPageNumbers->text
 void TProblemCountForm::ShowPreview() { imgQuiz->setPixmap(QPixmap::fromImage(preview_)); }
 
 void TProblemCountForm::txtNumberOfQuestionsExit() {
+  // A click on "Finish" takes the focus first; reading the field here would
+  // put the previous count back into it after refusing the one typed, and
+  // Finish would then go on with that. Finish reads the field itself.
+  if (cmdFinish->hasFocus()) return;
   if (Regenerate()) UpdatePreview();
 }
 

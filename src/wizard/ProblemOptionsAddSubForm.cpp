@@ -53,8 +53,8 @@ bool TProblemOptionsAddSubForm::IsSubtraction() const {
   return HasQuestionSet() && Options().Operand != ptAddition;
 }
 
-std::string TProblemOptionsAddSubForm::SectionName() const {
-  return IsSubtraction() ? "SubtractionSettings" : "AdditionSettings";
+const TOptionsSection& TProblemOptionsAddSubForm::Section() const {
+  return OptionsSection(IsSubtraction() ? ptSubtraction : ptAddition);
 }
 
 void TProblemOptionsAddSubForm::cmbFirstTermTypeChange() {
@@ -73,13 +73,11 @@ void TProblemOptionsAddSubForm::cmbSecondTermTypeChange() {
   });
 }
 
-void TProblemOptionsAddSubForm::DoLoadSettings() {
+void TProblemOptionsAddSubForm::DoLoadSettings(const TStoredOptions& stored) {
   TQOptions& o = Options();
-  o.FirstTermType = Byte(ShowListItem(cmbFirstTermType, ReadInteger("FirstTermType", 0)));
-  o.SecondTermType = Byte(ShowListItem(cmbSecondTermType, ReadInteger("SecondTermType", 0)));
-  o.Regrouping = ReadBool("Regrouping", false);
-  o.UseZero = ReadBool("UseZero", false);
-  o.Orientation = ReadInteger("Orientation", 0) != 0 ? 1 : 0;
+  o.FirstTermType = Byte(ShowListItem(cmbFirstTermType, stored.Integer(&TQOptions::FirstTermType)));
+  o.SecondTermType = Byte(ShowListItem(cmbSecondTermType, stored.Integer(&TQOptions::SecondTermType)));
+  o.Orientation = stored.Integer(&TQOptions::Orientation) != 0 ? 1 : 0;
   // A subtraction needs a first term at least as long as the second; a
   // stored pair against that rule would admit no question at all.
   if (IsSubtraction() && o.FirstTermType < o.SecondTermType)
@@ -88,15 +86,6 @@ void TProblemOptionsAddSubForm::DoLoadSettings() {
   chkUseZero->setChecked(o.UseZero);
   if (o.Orientation != 0) optHorizontal->setChecked(true);
   else optVertical->setChecked(true);
-}
-
-void TProblemOptionsAddSubForm::DoSaveSettings() {
-  const TQOptions& o = Options();
-  WriteInteger("FirstTermType", o.FirstTermType);
-  WriteInteger("SecondTermType", o.SecondTermType);
-  WriteBool("Regrouping", o.Regrouping);
-  WriteBool("UseZero", o.UseZero);
-  WriteInteger("Orientation", o.Orientation);
 }
 
 }  // namespace sumcraft

@@ -24,7 +24,7 @@ public:
 
   TProblemOptionsAddSubForm(TPgmSettings& settings, QWidget* parent = nullptr);
 
-  std::string SectionName() const override;
+  const TOptionsSection& Section() const override;
 
   TlfLabel* lblSizeOfTerms;
   TlfLabel* lblFirstTerm;
@@ -39,8 +39,7 @@ public:
   TlfCheckbox* chkUseZero;  // never shown; carries UseZero
 
 protected:
-  void DoLoadSettings() override;
-  void DoSaveSettings() override;
+  void DoLoadSettings(const TStoredOptions& stored) override;
 
 private:
   bool IsSubtraction() const;

@@ -48,22 +48,14 @@ TProblemOptionsComparisonForm::TProblemOptionsComparisonForm(TPgmSettings& setti
   });
 }
 
-void TProblemOptionsComparisonForm::DoLoadSettings() {
+void TProblemOptionsComparisonForm::DoLoadSettings(const TStoredOptions& stored) {
   TQOptions& o = Options();
-  o.FirstTermType = DigitCode(ShowListItem(cmbFirstTermType, ReadInteger("FirstTermType", 0)));
-  o.SecondTermType = DigitCode(ReadInteger("SecondTermType", 0));
-  const std::int32_t symbols = ReadInteger("SymbolType", 1);
-  o.ComparisonSymbolType = static_cast<std::uint8_t>(symbols);
+  o.FirstTermType = DigitCode(ShowListItem(cmbFirstTermType, stored.Integer(&TQOptions::FirstTermType)));
+  o.SecondTermType = DigitCode(stored.Integer(&TQOptions::SecondTermType));
+  const std::int32_t symbols = stored.Integer(&TQOptions::ComparisonSymbolType);
   // Any other stored value leaves the choice on screen as it was.
   if (symbols == 0) optComparisonText->setChecked(true);
   else if (symbols == 1) optComparisonSymbols->setChecked(true);
-}
-
-void TProblemOptionsComparisonForm::DoSaveSettings() {
-  const TQOptions& o = Options();
-  WriteInteger("FirstTermType", o.FirstTermType);
-  WriteInteger("SecondTermType", o.SecondTermType);
-  WriteInteger("SymbolType", o.ComparisonSymbolType);
 }
 
 }  // namespace sumcraft

@@ -2,6 +2,7 @@
 // TProblemOptionsComparisonForm: the options of comparison sets (step 2 of
 // the wizard), section CompareSettings. Both numbers compared have the
 // same number of digits, so the one list writes both term sizes.
+#include "quiz/ProblemType.h"
 #include "wizard/ProblemOptionsForm.h"
 
 namespace sumcraft {
@@ -18,7 +19,7 @@ public:
 
   TProblemOptionsComparisonForm(TPgmSettings& settings, QWidget* parent = nullptr);
 
-  std::string SectionName() const override { return "CompareSettings"; }
+  const TOptionsSection& Section() const override { return OptionsSection(ptComparison); }
 
   TlfLabel* lblTermSize;
   TlfLabel* lblDigits;
@@ -28,8 +29,7 @@ public:
   TlfRadioButton* optComparisonText;
 
 protected:
-  void DoLoadSettings() override;
-  void DoSaveSettings() override;
+  void DoLoadSettings(const TStoredOptions& stored) override;
 };
 
 }  // namespace sumcraft

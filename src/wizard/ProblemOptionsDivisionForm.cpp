@@ -2,7 +2,6 @@
 
 #include <QTabWidget>
 
-#include "generate/TimesTableText.h"
 #include "widgets/lfCheckbox.h"
 #include "widgets/lfComboBox.h"
 #include "widgets/lfLabel.h"
@@ -81,13 +80,11 @@ void TProblemOptionsDivisionForm::cmdDivisorTypeChange() {
   });
 }
 
-void TProblemOptionsDivisionForm::DoLoadSettings() {
+void TProblemOptionsDivisionForm::DoLoadSettings(const TStoredOptions& stored) {
   TQOptions& o = Options();
-  std::int32_t dividend = ReadInteger("FirstTermType", 2);
-  const std::int32_t divisor = ReadInteger("SecondTermType", 1);
-  o.DivisionType = ReadInteger("DivisionType", 0) != 0 ? 1 : 0;
-  o.AllowRemainders = ReadBool("AllowRemainders", false);
-  ApplyTableText(ReadString("DivideTable", kDefaultTableText), o.TimesTable);
+  std::int32_t dividend = stored.Integer(&TQOptions::DividendType);
+  const std::int32_t divisor = stored.Integer(&TQOptions::DivisorType);
+  o.DivisionType = stored.Integer(&TQOptions::DivisionType) != 0 ? 1 : 0;
 
   // Sizes beyond the lists (hand-edited files) are shown and used as the
   // nearest size the list offers.
@@ -102,14 +99,6 @@ void TProblemOptionsDivisionForm::DoLoadSettings() {
     grdTimesTable->ShowTableRow(factor, o.TimesTable[static_cast<std::size_t>(factor - 1)]);
 }
 
-void TProblemOptionsDivisionForm::DoSaveSettings() {
-  TQOptions& o = Options();
-  grdTimesTable->ReadTableBoxes(o.TimesTable);
-  WriteString("DivideTable", TableText(o.TimesTable));
-  WriteInteger("FirstTermType", o.DividendType);
-  WriteInteger("SecondTermType", o.DivisorType);
-  WriteInteger("DivisionType", o.DivisionType);
-  WriteBool("AllowRemainders", o.AllowRemainders);
-}
+void TProblemOptionsDivisionForm::CollectOptions() { grdTimesTable->ReadTableBoxes(Options().TimesTable); }
 
 }  // namespace sumcraft

@@ -4,6 +4,7 @@
 // practise (TTimesTableGrid) and long division by the digits of dividend
 // and divisor. The divisor always has fewer digits than the dividend: a
 // list changed against that rule moves the other one.
+#include "quiz/ProblemType.h"
 #include "wizard/ProblemOptionsForm.h"
 
 class QTabWidget;
@@ -23,7 +24,7 @@ public:
 
   TProblemOptionsDivisionForm(TPgmSettings& settings, QWidget* parent = nullptr);
 
-  std::string SectionName() const override { return "DivisionSettings"; }
+  const TOptionsSection& Section() const override { return OptionsSection(ptDivision); }
 
   // ReadTableBoxes, so that the options match the boxes, then the example.
   void UpdateExample() override;
@@ -37,8 +38,9 @@ public:
   TlfCheckbox* chkNoRemainders;
 
 protected:
-  void DoLoadSettings() override;
-  void DoSaveSettings() override;
+  void DoLoadSettings(const TStoredOptions& stored) override;
+  // The grid keeps its ticks until read.
+  void CollectOptions() override;
 
 private:
   void cmdDividendTypeChange();

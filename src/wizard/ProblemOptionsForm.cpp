@@ -87,14 +87,19 @@ const TQOptions& TProblemOptionsForm::Options() const {
   return set_->Options;
 }
 
+std::string TProblemOptionsForm::SectionName() const { return std::string(Section().Name); }
+
 void TProblemOptionsForm::LoadSettings() {
   TLoadingGuard guard(loading_);
-  DoLoadSettings();
+  const TStoredOptions stored = ReadOptions(settings_, Section());
+  stored.ApplyTo(Options());
+  DoLoadSettings(stored);
 }
 
 void TProblemOptionsForm::SaveSettings() {
   try {
-    DoSaveSettings();
+    CollectOptions();
+    WriteOptions(settings_, Section(), Options());
   } catch (const SettingsWriteError& error) {
     ShowWizardError(this, QString::fromLocal8Bit(error.what()));
   }
@@ -186,30 +191,6 @@ void TProblemOptionsForm::SetTabOrderToButtons(std::initializer_list<QWidget*> c
     if (previous != nullptr) setTabOrder(previous, button);
     previous = button;
   }
-}
-
-std::int32_t TProblemOptionsForm::ReadInteger(std::string_view key, std::int32_t def) const {
-  return settings_.ReadInteger(SectionName(), key, def);
-}
-
-bool TProblemOptionsForm::ReadBool(std::string_view key, bool def) const {
-  return settings_.ReadBool(SectionName(), key, def);
-}
-
-std::string TProblemOptionsForm::ReadString(std::string_view key, std::string_view def) const {
-  return settings_.ReadString(SectionName(), key, def);
-}
-
-void TProblemOptionsForm::WriteInteger(std::string_view key, std::int32_t value) {
-  settings_.WriteInteger(SectionName(), key, value);
-}
-
-void TProblemOptionsForm::WriteBool(std::string_view key, bool value) {
-  settings_.WriteBool(SectionName(), key, value);
-}
-
-void TProblemOptionsForm::WriteString(std::string_view key, std::string_view value) {
-  settings_.WriteString(SectionName(), key, value);
 }
 
 void TProblemOptionsForm::showEvent(QShowEvent* event) {

@@ -13,12 +13,16 @@
 //  - the binding: SetQuestionSet keeps a reference to the wizard's
 //    WorkingSet; Options() is that set's TQOptions, the only model (the
 //    dialog keeps no copy; its controls are a view of it);
-//  - LoadSettings: sets Loading(), calls DoLoadSettings, clears Loading()
-//    (also when DoLoadSettings throws);
-//  - "Next": cmdNextClick() = SaveSettings() (DoSaveSettings; a settings
-//    file that cannot be written is reported and the wizard goes on), then
-//    close with wrNext. "Back" closes with wrBack, "Cancel"/Escape with
-//    wrCancel; neither saves;
+//  - the settings: Section() names the problem type's section and keys
+//    (settings/OptionsKeys.h), which are read and written as a whole;
+//  - LoadSettings: sets Loading(), reads the section once into Options(),
+//    calls DoLoadSettings with what was stored, clears Loading() (also when
+//    DoLoadSettings throws);
+//  - "Next": cmdNextClick() = SaveSettings() (CollectOptions, then every
+//    key of the section in one write; a settings file that cannot be
+//    written is reported and the wizard goes on), then close with wrNext.
+//    "Back" closes with wrBack, "Cancel"/Escape with wrCancel; neither
+//    saves;
 //  - the example: CreateExampleArea places the "Example:" heading and a
 //    white bordered panel (or a scroll box when the image is larger than
 //    the area) holding the image label imgQuiz; UpdateExample() draws a new
@@ -43,12 +47,11 @@
 //       SetTabOrderToButtons({optHour, ...});   // own controls, then the buttons
 //     }
 //   protected:
-//     std::string SectionName() const override { return "TimeSettings"; }
-//     void DoLoadSettings() override {           // Loading() is set here
-//       Options().FirstTermType = static_cast<std::uint8_t>(ReadInteger("FirstTermType", 2));
-//       ... set the controls from Options() ...
+//     const TOptionsSection& Section() const override { return OptionsSection(ptTime); }
+//     void DoLoadSettings(const TStoredOptions& stored) override {  // Loading() is set here
+//       ... correct what the controls cannot show (stored.Integer(&TQOptions::FirstTermType)
+//       is the number as stored), then set the controls from Options() ...
 //     }
-//     void DoSaveSettings() override { WriteInteger("FirstTermType", Options().FirstTermType); }
 //   };
 //
 // and register it in TQuestionWizard's constructor (QuestionWizard.cpp):
@@ -57,7 +60,8 @@
 //
 // Optional overrides: UpdateExample() (draw something else, or add to the
 // drawing: call the base, paint on ExampleImage(), then ShowExample());
-// cmdNextClick() (read boxes first, then call the base).
+// cmdNextClick() (read boxes first, then call the base); CollectOptions()
+// (controls that keep their state until read, before a save).
 //
 // The dialog is created once and lives as long as the wizard, so its
 // controls keep their state between runs; the wizard calls SetQuestionSet
@@ -73,6 +77,7 @@
 #include <string_view>
 
 #include "quiz/QOptions.h"
+#include "settings/OptionsKeys.h"
 #include "widgets/DialogParts.h"
 
 class QFrame;
@@ -103,8 +108,9 @@ public:
   // Reads the dialog's section into the options and shows them; the change
   // handlers write nothing and draw nothing meanwhile.
   void LoadSettings();
-  // Writes every option field the dialog shows into its section. A failed
-  // write is reported to the user; the dialog goes on.
+  // Writes every key of the dialog's section from the options, with one
+  // write of the file. A failed write is reported to the user; the dialog
+  // goes on.
   void SaveSettings();
 
   // Draws a new example question into the example image and shows it.
@@ -123,7 +129,8 @@ public:
   int ExamplesDrawn() const { return examplesDrawn_; }
 
   // The settings section this dialog reads and writes now.
-  virtual std::string SectionName() const = 0;
+  virtual const TOptionsSection& Section() const = 0;
+  std::string SectionName() const;
 
   TlfLabel* lblInstructions1 = nullptr;
   TlfLabel* lblInstructions2 = nullptr;
@@ -143,11 +150,13 @@ public slots:
   void cmdCancelClick();
 
 protected:
-  // Read every key of SectionName() (with its default) into Options(), then
-  // set every control from Options(). Runs with Loading() set.
-  virtual void DoLoadSettings() = 0;
-  // Write each option field the dialog shows into its key.
-  virtual void DoSaveSettings() = 0;
+  // Options() hold the section as stored (TStoredOptions::ApplyTo): correct
+  // what the controls cannot show, then set every control from Options().
+  // Runs with Loading() set.
+  virtual void DoLoadSettings(const TStoredOptions& stored) = 0;
+  // Brings into Options() what a control holds but has not written there
+  // yet; runs before the options are saved.
+  virtual void CollectOptions() {}
 
   void SetInstructions(const QString& line1, const QString& line2);
 
@@ -163,14 +172,6 @@ protected:
 
   // Tab order: the given controls in turn, then Back, Next, Cancel.
   void SetTabOrderToButtons(std::initializer_list<QWidget*> controls);
-
-  // The dialog's section, key by key (SectionName()).
-  std::int32_t ReadInteger(std::string_view key, std::int32_t def) const;
-  bool ReadBool(std::string_view key, bool def) const;
-  std::string ReadString(std::string_view key, std::string_view def) const;
-  void WriteInteger(std::string_view key, std::int32_t value);
-  void WriteBool(std::string_view key, bool value);
-  void WriteString(std::string_view key, std::string_view value);
 
   TPgmSettings& Settings() { return settings_; }
 

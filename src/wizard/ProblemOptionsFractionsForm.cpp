@@ -55,21 +55,13 @@ void TProblemOptionsFractionsForm::ShowDenominatorsBox() {
   chkAllDenominatorsAlike->setVisible(optAddition->isChecked() || optSubtraction->isChecked());
 }
 
-void TProblemOptionsFractionsForm::DoLoadSettings() {
-  TQOptions& o = Options();
-  const std::int32_t type = ReadInteger("FractionType", 0);
-  o.FractionType = static_cast<std::uint8_t>(type);
-  o.AllDenominatorsAlike = ReadBool("AllDenominatorsAlike", true);
+void TProblemOptionsFractionsForm::DoLoadSettings(const TStoredOptions& stored) {
+  const TQOptions& o = Options();
+  const std::int32_t type = stored.Integer(&TQOptions::FractionType);
   // A type without a radio button leaves the choice on screen as it was.
   if (TlfRadioButton* radio = RadioOf(type)) radio->setChecked(true);
   chkAllDenominatorsAlike->setChecked(o.AllDenominatorsAlike);
   ShowDenominatorsBox();
-}
-
-void TProblemOptionsFractionsForm::DoSaveSettings() {
-  const TQOptions& o = Options();
-  WriteInteger("FractionType", o.FractionType);
-  WriteBool("AllDenominatorsAlike", o.AllDenominatorsAlike);
 }
 
 }  // namespace sumcraft

@@ -2,6 +2,7 @@
 // TProblemOptionsFractionsForm: the options of fraction sets (step 2 of the
 // wizard), section FractionSettings. "All denominators alike" only matters
 // to sums and differences, so it is shown only while one of them is chosen.
+#include "quiz/ProblemType.h"
 #include "wizard/ProblemOptionsForm.h"
 
 namespace sumcraft {
@@ -18,7 +19,7 @@ public:
 
   TProblemOptionsFractionsForm(TPgmSettings& settings, QWidget* parent = nullptr);
 
-  std::string SectionName() const override { return "FractionSettings"; }
+  const TOptionsSection& Section() const override { return OptionsSection(ptFractions); }
 
   TlfLabel* lblProblemType;
   TlfRadioButton* optGeometricRegions;  // FractionType 0
@@ -29,8 +30,7 @@ public:
   TlfCheckbox* chkAllDenominatorsAlike;
 
 protected:
-  void DoLoadSettings() override;
-  void DoSaveSettings() override;
+  void DoLoadSettings(const TStoredOptions& stored) override;
 
 private:
   // The radio button of a FractionType, or nullptr (2 has none).

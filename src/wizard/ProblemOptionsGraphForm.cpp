@@ -19,15 +19,6 @@
 
 namespace sumcraft {
 
-namespace {
-
-constexpr std::int32_t kDefaultIncrementCount = 10;
-constexpr std::int32_t kDefaultStepSize = 10;
-constexpr std::int32_t kDefaultTermType = 1;
-constexpr std::int32_t kDefaultGraphType = 1;
-
-}  // namespace
-
 TProblemOptionsGraphForm::TProblemOptionsGraphForm(TPgmSettings& settings, QWidget* parent)
     : TProblemOptionsForm(settings, parent) {
   SetInstructions(QStringLiteral("Click the options below to set the text of the problem directions,"),
@@ -201,27 +192,21 @@ void TProblemOptionsGraphForm::DrawGraphExample() {
   ShowExample();
 }
 
-void TProblemOptionsGraphForm::DoLoadSettings() {
+void TProblemOptionsGraphForm::DoLoadSettings(const TStoredOptions& stored) {
   TQOptions& o = Options();
-  o.BarGraphType = ReadInteger("GraphType", kDefaultGraphType) == 1 ? 1 : 0;
+  o.BarGraphType = stored.Integer(&TQOptions::BarGraphType) == 1 ? 1 : 0;
   // A scale that is not a positive whole number cannot be drawn.
-  o.IncrementCount = WholeNumber(ReadString("IncrementCount", "10"), kDefaultIncrementCount);
-  if (o.IncrementCount < 1) o.IncrementCount = kDefaultIncrementCount;
-  o.IncrementStepSize = WholeNumber(ReadString("IncrementStepSize", "10"), kDefaultStepSize);
-  if (o.IncrementStepSize < 1) o.IncrementStepSize = kDefaultStepSize;
-  o.SecondTermType = Byte(ShowListItem(cmbFirstTermType, WholeNumber(ReadString("GraphTermType", "1"), kDefaultTermType)));
+  for (std::int32_t TQOptions::*scale : {&TQOptions::IncrementCount, &TQOptions::IncrementStepSize}) {
+    const std::int32_t def = stored.Default(scale);
+    o.*scale = WholeNumber(stored.Text(scale), def);
+    if (o.*scale < 1) o.*scale = def;
+  }
+  const auto term = &TQOptions::SecondTermType;
+  o.SecondTermType = Byte(ShowListItem(cmbFirstTermType, WholeNumber(stored.Text(term), stored.Default(term))));
   ShowListItem(cmbSecondTermType, o.SecondTermType);
   cmbGraphType->setCurrentIndex(o.BarGraphType);
   FillTemplateList(DataTypeOfItem(cmbType->currentIndex()));
   ApplyTemplate();
-}
-
-void TProblemOptionsGraphForm::DoSaveSettings() {
-  const TQOptions& o = Options();
-  WriteInteger("GraphType", o.BarGraphType);
-  WriteInteger("IncrementCount", o.IncrementCount);
-  WriteInteger("IncrementStepSize", o.IncrementStepSize);
-  WriteInteger("GraphTermType", o.SecondTermType);
 }
 
 void TProblemOptionsGraphForm::cmdNextClick() {

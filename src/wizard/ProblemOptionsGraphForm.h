@@ -9,6 +9,7 @@
 // positive whole number falls back to its default.
 #include <array>
 
+#include "quiz/ProblemType.h"
 #include "wizard/ProblemOptionsForm.h"
 
 namespace sumcraft {
@@ -28,7 +29,7 @@ public:
 
   TProblemOptionsGraphForm(TPgmSettings& settings, QWidget* parent = nullptr);
 
-  std::string SectionName() const override { return "GraphSettings"; }
+  const TOptionsSection& Section() const override { return OptionsSection(ptGraphs); }
 
   // What "becoming active" does: DrawGraphExample.
   void UpdateExample() override;
@@ -74,8 +75,7 @@ public:
   void cmdNextClick() override;
 
 protected:
-  void DoLoadSettings() override;
-  void DoSaveSettings() override;
+  void DoLoadSettings(const TStoredOptions& stored) override;
 
 private:
   void CopyTextBoxes();

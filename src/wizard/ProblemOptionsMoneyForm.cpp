@@ -40,14 +40,11 @@ void TProblemOptionsMoneyForm::BindBit(TlfCheckbox* box, std::int32_t bit) {
   });
 }
 
-void TProblemOptionsMoneyForm::DoLoadSettings() {
-  const std::int32_t coins = ReadInteger("CoinsToUse", 15);
-  Options().CoinsToUse = coins;
+void TProblemOptionsMoneyForm::DoLoadSettings(const TStoredOptions&) {
+  const std::int32_t coins = Options().CoinsToUse;
   const std::pair<TlfCheckbox*, std::int32_t> boxes[] = {
       {chkPenny, kPenny}, {chkNickel, kNickel}, {chkDime, kDime}, {chkQuarter, kQuarter}, {chkAbove100, kAbove100}};
   for (const auto& [box, bit] : boxes) box->setChecked((coins & bit) != 0);
 }
-
-void TProblemOptionsMoneyForm::DoSaveSettings() { WriteInteger("CoinsToUse", Options().CoinsToUse); }
 
 }  // namespace sumcraft

@@ -2,6 +2,7 @@
 // TProblemOptionsMoneyForm: the options of money sets (step 2 of the
 // wizard), section MoneySettings. The five boxes share one bit mask,
 // CoinsToUse; bits without a box (from the file) are kept as they are.
+#include "quiz/ProblemType.h"
 #include "wizard/ProblemOptionsForm.h"
 
 namespace sumcraft {
@@ -23,7 +24,7 @@ public:
 
   TProblemOptionsMoneyForm(TPgmSettings& settings, QWidget* parent = nullptr);
 
-  std::string SectionName() const override { return "MoneySettings"; }
+  const TOptionsSection& Section() const override { return OptionsSection(ptMoney); }
 
   TlfLabel* lblCoins;
   TlfCheckbox* chkQuarter;
@@ -33,8 +34,7 @@ public:
   TlfCheckbox* chkAbove100;
 
 protected:
-  void DoLoadSettings() override;
-  void DoSaveSettings() override;
+  void DoLoadSettings(const TStoredOptions& stored) override;
 
 private:
   void BindBit(TlfCheckbox* box, std::int32_t bit);

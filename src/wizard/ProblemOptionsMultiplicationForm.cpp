@@ -2,7 +2,6 @@
 
 #include <QTabWidget>
 
-#include "generate/TimesTableText.h"
 #include "widgets/lfCheckbox.h"
 #include "widgets/lfComboBox.h"
 #include "widgets/lfLabel.h"
@@ -67,13 +66,12 @@ void TProblemOptionsMultiplicationForm::UpdateExample() {
   TProblemOptionsForm::UpdateExample();
 }
 
-void TProblemOptionsMultiplicationForm::DoLoadSettings() {
+void TProblemOptionsMultiplicationForm::DoLoadSettings(const TStoredOptions& stored) {
   TQOptions& o = Options();
-  const std::int32_t first = ReadInteger("FirstTermType", 0);
-  const std::int32_t second = ReadInteger("SecondTermType", 0);
-  o.MultiplicationType = ReadInteger("MultiplicationType", 0) != 0 ? 1 : 0;
-  const std::int32_t orientation = ReadInteger("Orientation", 0);
-  ApplyTableText(ReadString("TimesTable", kDefaultTableText), o.TimesTable);
+  const std::int32_t first = stored.Integer(&TQOptions::FirstTermType);
+  const std::int32_t second = stored.Integer(&TQOptions::SecondTermType);
+  o.MultiplicationType = stored.Integer(&TQOptions::MultiplicationType) != 0 ? 1 : 0;
+  const std::int32_t orientation = stored.Integer(&TQOptions::Orientation);
 
   // Sizes beyond the lists (hand-edited files) are shown and used as the
   // nearest size the list offers.
@@ -87,14 +85,6 @@ void TProblemOptionsMultiplicationForm::DoLoadSettings() {
   else optVertical->setChecked(true);
 }
 
-void TProblemOptionsMultiplicationForm::DoSaveSettings() {
-  TQOptions& o = Options();
-  grdTimesTable->ReadTableBoxes(o.TimesTable);
-  WriteString("TimesTable", TableText(o.TimesTable));
-  WriteInteger("FirstTermType", o.FirstTermType);
-  WriteInteger("SecondTermType", o.SecondTermType);
-  WriteInteger("MultiplicationType", o.MultiplicationType);
-  WriteInteger("Orientation", o.Orientation);
-}
+void TProblemOptionsMultiplicationForm::CollectOptions() { grdTimesTable->ReadTableBoxes(Options().TimesTable); }
 
 }  // namespace sumcraft

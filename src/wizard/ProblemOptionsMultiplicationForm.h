@@ -3,6 +3,7 @@
 // (step 2 of the wizard), section MultiplySettings. Two tabs: the times
 // tables to practise (TTimesTableGrid) and open-ended multiplication by
 // the digits of each term; the orientation applies to both.
+#include "quiz/ProblemType.h"
 #include "wizard/ProblemOptionsForm.h"
 
 class QTabWidget;
@@ -22,7 +23,7 @@ public:
 
   TProblemOptionsMultiplicationForm(TPgmSettings& settings, QWidget* parent = nullptr);
 
-  std::string SectionName() const override { return "MultiplySettings"; }
+  const TOptionsSection& Section() const override { return OptionsSection(ptMultiplication); }
 
   // ReadTableBoxes, so that the options match the boxes, then the example.
   void UpdateExample() override;
@@ -38,8 +39,9 @@ public:
   TlfRadioButton* optHorizontal;
 
 protected:
-  void DoLoadSettings() override;
-  void DoSaveSettings() override;
+  void DoLoadSettings(const TStoredOptions& stored) override;
+  // The grid keeps its ticks until read.
+  void CollectOptions() override;
 };
 
 }  // namespace sumcraft

@@ -61,16 +61,11 @@ void TProblemOptionsRoundingForm::UpdateExample() {
   ShowExample();
 }
 
-void TProblemOptionsRoundingForm::DoLoadSettings() {
+void TProblemOptionsRoundingForm::DoLoadSettings(const TStoredOptions& stored) {
   TQOptions& o = Options();
-  o.FirstTermType = Byte(ShowListItem(cmbFirstTermType, ItemOfCode(ReadInteger("FirstTermType", 1))) + 1);
-  o.SecondTermType = Byte(ShowListItem(cmbSecondTermType, ItemOfCode(ReadInteger("SecondTermType", 1))) + 1);
-}
-
-void TProblemOptionsRoundingForm::DoSaveSettings() {
-  const TQOptions& o = Options();
-  WriteInteger("FirstTermType", o.FirstTermType);
-  WriteInteger("SecondTermType", o.SecondTermType);
+  o.FirstTermType = Byte(ShowListItem(cmbFirstTermType, ItemOfCode(stored.Integer(&TQOptions::FirstTermType))) + 1);
+  o.SecondTermType =
+      Byte(ShowListItem(cmbSecondTermType, ItemOfCode(stored.Integer(&TQOptions::SecondTermType))) + 1);
 }
 
 }  // namespace sumcraft

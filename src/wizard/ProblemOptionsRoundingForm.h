@@ -3,6 +3,7 @@
 // wizard), section RoundingSettings. A single rounding question carries no
 // instruction, so the example gets the line "Round term to the nearest ...:"
 // written over it.
+#include "quiz/ProblemType.h"
 #include "wizard/ProblemOptionsForm.h"
 
 namespace sumcraft {
@@ -20,7 +21,7 @@ public:
 
   TProblemOptionsRoundingForm(TPgmSettings& settings, QWidget* parent = nullptr);
 
-  std::string SectionName() const override { return "RoundingSettings"; }
+  const TOptionsSection& Section() const override { return OptionsSection(ptRounding); }
 
   // The example, then the caption on top of it.
   void UpdateExample() override;
@@ -34,8 +35,7 @@ public:
   TlfComboBox* cmbSecondTermType;
 
 protected:
-  void DoLoadSettings() override;
-  void DoSaveSettings() override;
+  void DoLoadSettings(const TStoredOptions& stored) override;
 };
 
 }  // namespace sumcraft

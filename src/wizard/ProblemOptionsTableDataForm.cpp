@@ -163,10 +163,10 @@ void TProblemOptionsTableDataForm::cmbSecondTermTypeChange() {
   RefreshTableData();
 }
 
-void TProblemOptionsTableDataForm::DoLoadSettings() {
-  const std::int32_t digits = ReadInteger("FirstTermType", 1);
+void TProblemOptionsTableDataForm::DoLoadSettings(const TStoredOptions& stored) {
+  const std::int32_t digits = stored.Integer(&TQOptions::FirstTermType);
   ShowListItem(cmbFirstTermType, digits > 0 ? digits - 1 : 0);
-  ShowListItem(cmbSecondTermType, ReadInteger("SecondTermType", 0));
+  ShowListItem(cmbSecondTermType, stored.Integer(&TQOptions::SecondTermType));
   // A stored pair against the rule (a hand-edited file) would round every
   // number to 0; it is shown corrected, with the largest place allowed.
   if (cmbFirstTermType->currentIndex() + 1 < cmbSecondTermType->currentIndex())
@@ -174,12 +174,6 @@ void TProblemOptionsTableDataForm::DoLoadSettings() {
   WriteSizes();
   FillTemplateList(DataTypeOfItem(cmbType->currentIndex()));
   ApplyTemplate();
-}
-
-void TProblemOptionsTableDataForm::DoSaveSettings() {
-  const TQOptions& o = Options();
-  WriteInteger("FirstTermType", o.FirstTermType);
-  WriteInteger("SecondTermType", o.SecondTermType);
 }
 
 void TProblemOptionsTableDataForm::cmdNextClick() {

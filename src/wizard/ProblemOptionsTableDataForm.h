@@ -8,6 +8,7 @@
 // the numbers' leading digit: rounding to 10^k needs at least k + 1 digits.
 #include <array>
 
+#include "quiz/ProblemType.h"
 #include "wizard/ProblemOptionsForm.h"
 
 namespace sumcraft {
@@ -26,7 +27,7 @@ public:
 
   TProblemOptionsTableDataForm(TPgmSettings& settings, QWidget* parent = nullptr);
 
-  std::string SectionName() const override { return "TableDataSettings"; }
+  const TOptionsSection& Section() const override { return OptionsSection(ptTables); }
 
   // What "becoming active" does: RefreshTableData.
   void UpdateExample() override;
@@ -60,8 +61,7 @@ public:
   void cmdNextClick() override;
 
 protected:
-  void DoLoadSettings() override;
-  void DoSaveSettings() override;
+  void DoLoadSettings(const TStoredOptions& stored) override;
 
 private:
   void CopyTextBoxes();

@@ -40,16 +40,15 @@ TlfRadioButton* TProblemOptionsTimeForm::RadioOf(int interval) const {
   }
 }
 
-void TProblemOptionsTimeForm::DoLoadSettings() {
-  std::int32_t interval = ReadInteger("FirstTermType", kDefaultInterval);
+void TProblemOptionsTimeForm::DoLoadSettings(const TStoredOptions& stored) {
+  const auto field = &TQOptions::FirstTermType;
+  std::int32_t interval = stored.Integer(field);
   // A value without a radio button (5 and above, or below 0: a hand-edited
   // file) would show "15 minutes" while the clocks show something else, so
-  // it becomes what is shown.
-  if (RadioOf(interval) == nullptr) interval = kDefaultInterval;
+  // it becomes the default, "15 minutes".
+  if (RadioOf(interval) == nullptr) interval = stored.Default(field);
   Options().FirstTermType = static_cast<std::uint8_t>(interval);
   RadioOf(interval)->setChecked(true);
 }
-
-void TProblemOptionsTimeForm::DoSaveSettings() { WriteInteger("FirstTermType", Options().FirstTermType); }
 
 }  // namespace sumcraft

@@ -1,6 +1,7 @@
 #pragma once
 // TProblemOptionsTimeForm: the options of clock sets (step 2 of the
 // wizard), section TimeSettings: the smallest interval the clocks show.
+#include "quiz/ProblemType.h"
 #include "wizard/ProblemOptionsForm.h"
 
 namespace sumcraft {
@@ -13,13 +14,10 @@ class TProblemOptionsTimeForm : public TProblemOptionsForm {
 
 public:
   static constexpr QSize kExampleSize{321, 337};
-  // "  15 minutes": the start choice, and what a stored value without a
-  // radio button is corrected to.
-  static constexpr std::uint8_t kDefaultInterval = 2;
 
   TProblemOptionsTimeForm(TPgmSettings& settings, QWidget* parent = nullptr);
 
-  std::string SectionName() const override { return "TimeSettings"; }
+  const TOptionsSection& Section() const override { return OptionsSection(ptTime); }
 
   TlfLabel* lblNearest;
   TlfRadioButton* optHour;        // FirstTermType 0
@@ -29,8 +27,7 @@ public:
   TlfRadioButton* optMinute;      // 4
 
 protected:
-  void DoLoadSettings() override;
-  void DoSaveSettings() override;
+  void DoLoadSettings(const TStoredOptions& stored) override;
 
 private:
   TlfRadioButton* RadioOf(int interval) const;

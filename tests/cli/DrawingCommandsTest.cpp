@@ -278,6 +278,20 @@ TEST_F(DrawingCommandsTest, VersionsWritesPairedFilesFromConsecutiveSeeds) {
   EXPECT_EQ(ReadBytes(dir + "/every-type-v02.pdf"), pdf);
   EXPECT_EQ(ReadBytes(dir + "/every-type-v02-key.pdf"), key);
   EXPECT_NE(pdf, key);
+
+  // Versions are labelled, the key naming the seed; "pdf --recreate --label"
+  // makes a version again byte for byte. One version alone has no label.
+  EXPECT_EQ(Count(PdfText(dir + "/every-type-v02.pdf"), "Version B"), Info(dir + "/every-type-v02.pdf").pages);
+  EXPECT_EQ(Count(PdfText(dir + "/every-type-v02-key.pdf"), "Version B, seed 0"), Info(dir + "/every-type-v02.pdf").pages);
+  ASSERT_EQ(Run({"pdf", kEveryType, "--recreate", "--seed", "0", "--label", "b", "-o", File("b.pdf"), "--key",
+                 File("b-key.pdf")}).status, 0);
+  EXPECT_EQ(ReadBytes(File("b.pdf")), pdf);
+  EXPECT_EQ(ReadBytes(File("b-key.pdf")), key);
+  ASSERT_EQ(Run({"versions", kEveryType, "--count", "1", "-o", File("one"), "--seed", "0"}).status, 0);
+  ASSERT_EQ(Run({"pdf", kEveryType, "--recreate", "--seed", "0", "-o", File("plain.pdf"), "--key",
+                 File("plain-key.pdf")}).status, 0);
+  EXPECT_EQ(ReadBytes(File("one/every-type-v01-key.pdf")), ReadBytes(File("plain-key.pdf")));
+  EXPECT_EQ(Count(PdfText(File("plain-key.pdf")), "Version"), 0);
 }
 
 TEST_F(DrawingCommandsTest, VersionsWithoutASeedNamesTheSeedsItTook) {
@@ -298,6 +312,9 @@ TEST_F(DrawingCommandsTest, VersionsRefusesWrongArguments) {
   ExpectUsageError({"versions", kEveryType, "-o", File("v")});
   ExpectUsageError({"versions", kEveryType, "--count", "2"});
   ExpectUsageError({"versions", kEveryType, "--count", "2", "-o", File("v"), "--dpi", "300"});
+  for (const char* label : {"B2", "", "ABCD"})
+    ExpectUsageError({"pdf", kEveryType, "--recreate", "--label", label, "-o", File("v.pdf")});
+  ExpectUsageError({"pdf", kEveryType, "--label", "B", "-o", File("v.pdf")});
   EXPECT_FALSE(fs::exists(File("v")));
 
   test::WriteBytes(File("plain"), "not a folder");

@@ -141,6 +141,8 @@ TEST_P(PageOverlapTest, NoTextTouchesAnotherOrLeavesThePrintableArea) {
   quiz.SkipPrintFirstPageNumber = false;
   quiz.QuizTitle = std::string(6, ' ') + "Weekly review of everything we learned this term in mathematics class";
   quiz.FooterText = std::string(60, 'W');
+  // A version's label above the header, and on the key its seed before the footer text.
+  quiz.Version = TVersionMark{"Version WWW", 4294967295u};
   AddEveryType(quiz);
   AddEveryTemplate(quiz);
   Add(quiz, ptAddition, 900, [](TQOptions&) {});  // the numbers after it have four digits

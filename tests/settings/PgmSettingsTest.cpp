@@ -155,6 +155,18 @@ TEST_F(PgmSettingsTest, WhatTheWriterWritesTheReaderReads) {
   }
 }
 
+TEST_F(PgmSettingsTest, SeveralKeysAreWrittenAllOrNone) {
+  TPgmSettings settings(DataFolder());
+  settings.WriteValues("S", {{"A", "1"}, {"B", "2"}});
+  const std::string before = ReadBytes(settings.FileName());
+  EXPECT_EQ(before, "[S]\nA=1\nB=2\n");
+  EXPECT_THROW(settings.WriteValues("S", {{"A", "3"}, {"B", std::string(TPgmSettings::kMaxFileSize, 'v')}}),
+               SettingsWriteError);
+  EXPECT_EQ(ReadBytes(settings.FileName()), before);
+  EXPECT_EQ(settings.ReadValues("S", {"b", "C", "A"}),
+            (std::vector<std::optional<std::string>>{"2", std::nullopt, "1"}));
+}
+
 TEST(IniTextTest, RejectsNamesThatWouldBreakTheFile) {
   TIniText ini("");
   EXPECT_THROW(ini.Set("A]B", "k", "v"), std::invalid_argument);

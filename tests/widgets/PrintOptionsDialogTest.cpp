@@ -52,12 +52,12 @@ protected:
 
 TEST_F(PrintOptionsDialogTest, HasItsCaptionSizeAndControlsWhereTheyBelong) {
   EXPECT_EQ(dialog_.windowTitle(), QStringLiteral("Print Options"));
-  EXPECT_EQ(dialog_.size(), QSize(534, 230));
+  EXPECT_EQ(dialog_.size(), QSize(534, 262));  // a row taller for the versions
   EXPECT_EQ(dialog_.cmbPrinters->geometry(), QRect(155, 23, 358, 24));
   EXPECT_EQ(dialog_.txtCopies->geometry(), QRect(155, 53, 46, 22));
   EXPECT_EQ(dialog_.scrlCopies->geometry(), QRect(207, 53, 22, 22));
-  EXPECT_EQ(dialog_.BitBtn1->geometry(), QRect(278, 171, 115, 41));
-  EXPECT_EQ(dialog_.BitBtn2->geometry(), QRect(411, 171, 115, 41));
+  EXPECT_EQ(dialog_.BitBtn1->geometry(), QRect(278, 203, 115, 41));
+  EXPECT_EQ(dialog_.BitBtn2->geometry(), QRect(411, 203, 115, 41));
   EXPECT_EQ(dialog_.lfLabel1->text(), QStringLiteral("Select printer to use:"));
   EXPECT_EQ(dialog_.lfLabel2->text(), QStringLiteral("Number of copies:"));
   EXPECT_EQ(dialog_.chkTeachersKey->text(), QStringLiteral("  Print answer key after quiz"));
@@ -66,7 +66,8 @@ TEST_F(PrintOptionsDialogTest, HasItsCaptionSizeAndControlsWhereTheyBelong) {
   EXPECT_EQ(dialog_.txtCopies->KeystrokesAllowed(), aPosIntegersOnly);
   EXPECT_TRUE(dialog_.txtCopies->HighlightOnEntry());
   // The labels' texts fit.
-  for (QLabel* label : {static_cast<QLabel*>(dialog_.lfLabel1), static_cast<QLabel*>(dialog_.lfLabel2)}) {
+  for (QLabel* label : {static_cast<QLabel*>(dialog_.lfLabel1), static_cast<QLabel*>(dialog_.lfLabel2),
+                        static_cast<QLabel*>(dialog_.lblVersions), static_cast<QLabel*>(dialog_.lblVersionsNote)}) {
     EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
   }
 }

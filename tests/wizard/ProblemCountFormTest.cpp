@@ -17,7 +17,7 @@
 #include "widgets/lfCheckbox.h"
 #include "widgets/lfInputField.h"
 #include "widgets/lfLabel.h"
-#include "wizard/GenerateInSteps.h"
+#include "generate/GenerateInSteps.h"
 #include "wizard/ProblemCountForm.h"
 #include "wizard/WizardResult.h"
 #include "WizardTestSupport.h"
@@ -359,8 +359,8 @@ TEST_F(CountFormTest, StoppingTheProgressKeepsThePreviousCountAndSet) {
 }
 
 TEST_F(CountFormTest, CountsOutsideOneToTheLimitAreRefused) {
-  Enter();
   for (int count : {0, TProblemCountForm::kMaxCount + 1}) {
+    Enter();
     messages_.errors.clear();
     TypeCount(QString::number(count));
     LeaveField();
@@ -374,6 +374,13 @@ TEST_F(CountFormTest, CountsOutsideOneToTheLimitAreRefused) {
     QTest::keyClick(form.txtNumberOfQuestions, Qt::Key_Return);
     EXPECT_EQ(messages_.errors.size(), 2) << count;
     EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(set_.Count(), 10u);
+    // So does a click on "Finish", which takes the focus from the field.
+    TypeCount(QString::number(count));
+    Click(form.cmdFinish);
+    EXPECT_EQ(messages_.errors.size(), 3) << count;
+    EXPECT_TRUE(form.isVisible()) << count;
+    EXPECT_EQ(form.result(), -1) << count;
     EXPECT_EQ(set_.Count(), 10u);
   }
 }

@@ -1,6 +1,9 @@
 // The wizard's states and transitions, driven through the real windows:
 // each step is shown, acted on as a user would (a click on a button, or
 // Escape), and its result taken, without a nested event loop.
+#include <sys/inotify.h>
+#include <unistd.h>
+
 #include <QPushButton>
 #include <QTimer>
 #include <deque>
@@ -9,6 +12,7 @@
 #include "generate/Random.h"
 #include "quiz/ProblemType.h"
 #include "quiz/Quiz.h"
+#include "settings/OptionsKeys.h"
 #include "widgets/lfCheckbox.h"
 #include "widgets/lfComboBox.h"
 #include "widgets/lfInputField.h"
@@ -21,6 +25,7 @@
 #include "wizard/QuestionWizard.h"
 #include "wizard/TimesTableGrid.h"
 #include "wizard/WizardResult.h"
+#include "OptionsFormTestSupport.h"
 #include "WizardTestSupport.h"
 
 namespace sumcraft {
@@ -270,6 +275,53 @@ TEST_F(QuestionWizardTest, EachEntryIntoADialogLoadsItsSection) {
   EXPECT_FALSE(Run({kNext, Then(expectLoaded, kCancel)}));
   EXPECT_EQ(set_.Options.FirstTermType, 4);
   EXPECT_EQ(set_.Options.Orientation, 1);
+}
+
+// Counts the files put in place under one name in a folder (created there
+// or renamed onto the name): every write of the settings file is one.
+class FileWrites {
+public:
+  FileWrites(const std::string& folder, std::string name)
+      : fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)), name_(std::move(name)) {
+    EXPECT_GE(::inotify_add_watch(fd_, folder.c_str(), IN_CREATE | IN_MOVED_TO), 0);
+  }
+  ~FileWrites() { ::close(fd_); }
+  FileWrites(const FileWrites&) = delete;
+  FileWrites& operator=(const FileWrites&) = delete;
+
+  int Count() {
+    alignas(inotify_event) char buffer[8192];
+    for (ssize_t n; (n = ::read(fd_, buffer, sizeof buffer)) > 0;) {
+      for (ssize_t at = 0; at < n;) {
+        const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+        if (event->len > 0 && name_ == event->name) ++count_;
+        at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+      }
+    }
+    return count_;
+  }
+
+private:
+  int fd_;
+  std::string name_;
+  int count_ = 0;
+};
+
+TEST_F(QuestionWizardTest, NextInADialogWritesTheSettingsFileOnceWithEveryKeyOfItsSection) {
+  test::TemplateList templates(test::kTestTemplates);
+  for (const TOptionsSection& section : OptionsSections()) {
+    set_.Options.Operand = section.ProblemType;
+    TProblemOptionsForm* form = wizard.OptionsForm(section.ProblemType);
+    ASSERT_NE(form, nullptr) << section.Name;
+    form->SetQuestionSet(set_);
+    form->LoadSettings();
+    FileWrites writes(settings_->DataFolder(), kSettingsFileName);
+    form->cmdNext->click();
+    EXPECT_EQ(writes.Count(), 1) << section.Name;
+    std::vector<std::string_view> names;
+    for (const TOptionsKey& key : section.Keys) names.push_back(key.Name);
+    for (const auto& value : settings_->ReadValues(section.Name, names)) EXPECT_TRUE(value) << section.Name;
+  }
 }
 
 TEST_F(QuestionWizardTest, TheRealModalWindowsEndWithTheirButtons) {

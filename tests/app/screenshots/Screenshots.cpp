@@ -1,8 +1,8 @@
 // Takes the screenshots of the README from the program's own windows: the
-// welcome page, a multi-page sample quiz with a set selected, the help
-// window, the wizard's windows and the print window. Runs on the offscreen
-// platform with a temporary home folder, so it needs no display and leaves
-// the user's folders alone.
+// welcome page, a multi-page sample quiz with a set selected, a quiz with
+// its answers shown, the help window, the print window asking for versions
+// and the wizard's windows. Runs on the offscreen platform with a temporary
+// home folder, so it needs no display and leaves the user's folders alone.
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -14,9 +14,11 @@
 #include "app/MainWindow.h"
 #include "app/PageView.h"
 #include "app/SampleQuizzes.h"
+#include "dialogs/PrintOptionsDialog.h"
 #include "generate/Random.h"
 #include "render/Fonts.h"
 #include "render/MetaReport.h"
+#include "render/Printers.h"
 #include "render/Layout.h"
 #include "WizardScreenshots.h"
 
@@ -78,8 +80,28 @@ int main(int argc, char** argv) {
   QTest::mouseClick(window.ScrollBox2->Picture(), Qt::LeftButton, {}, inSet);
   ok = Save(window, folder, QStringLiteral("quiz.png")) && ok;
 
+  // A quiz checked on screen: its answer key.
+  if (!window.OpenQuizFile(QuizFolder() + QStringLiteral("Money and time.qiz"))) return 1;
+  window.FitPage();
+  window.SelectSet(-1);
+  window.SetCurrentPage(2);
+  window.ShowAnswersCommand(true);
+  ok = Save(window, folder, QStringLiteral("show-answers.png")) && ok;
+
   window.ShowHelpTopic(kQuickStartTopic);
   ok = Save(*window.HelpWindow(), folder, QStringLiteral("help.png")) && ok;
+
+  // The print window asking for three versions, each with its key.
+  TOKRightDlg print(&window);
+  print.Prepare();
+  const int pdf = TPrinters::Instance().IndexOf(&TPrinters::Instance().Pdf());
+  print.cmbPrinters->setCurrentIndex(pdf);
+  print.cmbPrinters->activated(pdf);
+  print.spnVersions->setValue(3);
+  print.chkTeachersKey->setChecked(true);
+  print.show();
+  ok = Save(print, folder, QStringLiteral("print-versions.png")) && ok;
+  print.hide();
   ok = SaveWizardScreenshots(folder, QStringLiteral(SUMCRAFT_DEFAULTS "/TableTemplates.tdf")) && ok;
   return ok ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QPushButton>
 #include <QToolBar>
+#include <regex>
 
 #include "MainWindowFixture.h"
 #include "dialogs/PrintOptionsDialog.h"
@@ -49,6 +50,8 @@ protected:
       options->cmbPrinters->activated(index);
       options->SetCopies(copies);
       if (paper_ >= 0) options->cmbPaper->setCurrentIndex(paper_);
+      EXPECT_EQ(options->Versions(), 1);  // fresh every time
+      options->spnVersions->setValue(versions_);
       if (key) QTest::mouseClick(options->chkTeachersKey, Qt::LeftButton);
       QTest::mouseClick(ok ? options->BitBtn1 : options->BitBtn2, Qt::LeftButton);
       return dialog.result();
@@ -58,6 +61,7 @@ protected:
   TFakePrinter* office_ = nullptr;
   int dialogsShown_ = 0;
   int paper_ = -1;  // the paper list's entry to choose; -1 leaves it
+  int versions_ = 1;
 };
 
 TEST_F(PrintCommand, CopiesThenTheKeyOnTheChosenPrinter) {
@@ -182,6 +186,72 @@ TEST_F(PrintCommand, SaveAsPdfWritesTheBytesOfTheCli) {
   TPrinters::Instance().Pdf().SetPaper(TPaper::Letter);
 }
 #endif
+
+// Three versions: on a printer each version's copies and then its key, named
+// after the title and the version; on "Save as PDF" one file of quizzes and
+// one of keys whatever the copies. The quiz, its history and its modified
+// mark stay as they were.
+TEST_F(PrintCommand, VersionsPrintInOrderAndLeaveTheQuizAlone) {
+  AddSet(30);
+  Q().QuizTitle = "Week 3";
+  const auto before = Terms(Q());
+  const int steps = W().Document().History().count();
+  const bool modified = Q().Modified;
+  versions_ = 3;
+  paper_ = 0;  // Letter, as the command-line tool's default
+
+  AnswerPrintDialog(QStringLiteral("Office printer"), 2, true);
+  W().PrintCommand();
+  std::vector<QString> titles;
+  for (const TFakePrintJob& job : office_->Jobs()) titles.push_back(job.Title);
+  std::vector<QString> expected;
+  for (const char* v : {"A", "B", "C"}) {
+    const QString version = QStringLiteral("Week 3 - Version ") + QLatin1String(v);
+    expected.insert(expected.end(), {version, version, version + QStringLiteral(" - Answer Key")});
+  }
+  EXPECT_EQ(titles, expected);
+
+  prompts_.SaveAnswers.push_back(FilePath("class/worksheet.pdf"));
+  QDir().mkpath(FilePath("class"));
+  AnswerPrintDialog(TPrinters::Instance().Pdf().Name(), 4, true);
+  W().PrintCommand();
+  ASSERT_TRUE(prompts_.Messages.empty()) << prompts_.Messages[0].Text.toStdString();
+  EXPECT_EQ(QDir(FilePath("class")).entryList(QDir::Files),
+            QStringList({QStringLiteral("worksheet-key.pdf"), QStringLiteral("worksheet.pdf")}));
+  const std::string quizzes = ReadBytes(FilePath("class/worksheet.pdf").toStdString());
+  const std::string keys = ReadBytes(FilePath("class/worksheet-key.pdf").toStdString());
+  for (const char* v : {"(Version A)", "(Version B)", "(Version C)"}) EXPECT_NE(quizzes.find(v), std::string::npos) << v;
+  EXPECT_EQ(quizzes.find("seed"), std::string::npos);
+
+  EXPECT_EQ(Terms(Q()), before);
+  EXPECT_EQ(W().Document().History().count(), steps);
+  EXPECT_EQ(Q().Modified, modified);
+
+#ifdef SUMCRAFT_CLI
+  // The key names each version's seed, and the command-line tool makes that
+  // version again: its key's pages are those in the program's file.
+  std::smatch seed;
+  ASSERT_TRUE(std::regex_search(keys, seed, std::regex("Version B, seed (\\d+)")));
+  Q().FileName = FilePath("week3.qiz").toStdString();
+  ASSERT_TRUE(Q().SaveToFile());
+  const std::string cliKey = home_.File("cli-key.pdf");
+  const test::CliResult cli = test::RunCli({"pdf", Q().FileName, "--recreate", "--seed", seed[1].str(), "--label",
+                                            "B", "-o", home_.File("cli.pdf"), "--key", cliKey},
+                                           home_.Path().string());
+  ASSERT_EQ(cli.status, 0) << cli.err;
+  const std::string single = ReadBytes(cliKey);
+  int pages = 0;
+  for (std::size_t at = single.find("stream\n"); at != std::string::npos; at = single.find("stream\n", at + 1)) {
+    if (at >= 3 && single.compare(at - 3, 3, "end") == 0) continue;
+    const std::size_t end = single.find("endstream", at);
+    const std::string content = single.substr(at + 7, end - at - 7);
+    if (content.find("BT\n") == std::string::npos) continue;
+    ++pages;
+    EXPECT_NE(keys.find(content), std::string::npos) << "page " << pages;
+  }
+  EXPECT_GT(pages, 0);
+#endif
+}
 
 TEST_F(PrintCommand, WithoutPrintersTheWindowRefusesToStart) {
   window_.reset();

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "generate/TimesTableText.h"
+#include "settings/TimesTableText.h"
 
 using namespace sumcraft;
 

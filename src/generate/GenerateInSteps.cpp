@@ -1,4 +1,4 @@
-#include "wizard/GenerateInSteps.h"
+#include "generate/GenerateInSteps.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "generate/TimesTableText.h"
+#include "settings/TimesTableText.h"
 
 #include <algorithm>
 
