@@ -303,6 +303,8 @@ public:
   explicit TDocumentBytes(TAtomicFileWriter& file) : file_(&file) { Grow(kBlock); }
 
   void Append(std::string_view bytes) {
+    // An empty view may hold no pointer, which memcpy must never be given.
+    if (bytes.empty()) return;
     digest_.Add(bytes.data(), bytes.size());
     size_ += static_cast<qsizetype>(bytes.size());
     const auto n = static_cast<qsizetype>(bytes.size());
