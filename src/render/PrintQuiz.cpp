@@ -27,6 +27,21 @@ void AddProblems(std::vector<std::string>& into, const std::vector<std::string>&
 // The screen's layout: without answers, on the selected printer.
 void LayOutForScreen(TQuiz& quiz) { Layout(quiz, false, nullptr); }
 
+// One job of `pages`, titled after `quiz` and the job, which names it in the
+// printer's queue and in the file; "Save as PDF" writes it as one document.
+void PrintJob(TPrinterDevice& printer, TMetaReport& pages, const TQuiz& quiz, const TPrintJob& job,
+              const TPrintOptions& options, TPrintReport& report) {
+  if (options.BeforeJob) options.BeforeJob(printer, job);
+  pages.SetTitle(PrintJobTitle(quiz, job));
+  if (auto* pdf = dynamic_cast<TPdfPrinter*>(&printer)) {
+    pages.Close();
+    pdf->WriteDocument(pages, pages.Title());
+  } else {
+    pages.Print();
+  }
+  report.Jobs.push_back(TPrintedJob{job, pages.PageCount()});
+}
+
 }  // namespace
 
 QString PrintJobTitle(const TQuiz& quiz, const TPrintJob& job) {
@@ -45,24 +60,12 @@ TPrintReport PrintQuiz(TQuiz& quiz, const TPrintOptions& options) {
   // A job left running (by anyone) would swallow our pages or refuse ours.
   printer.Abort();
   if (quiz.Pages) QuizPages(quiz).Printer().Abort();
-  auto* pdf = dynamic_cast<TPdfPrinter*>(&printer);
+  const bool pdf = dynamic_cast<TPdfPrinter*>(&printer) != nullptr;
   // Copies of a file are the same file again: "Save as PDF" writes one.
-  const int copies = pdf != nullptr ? std::min(options.Copies, 1) : options.Copies;
+  const int copies = pdf ? std::min(options.Copies, 1) : options.Copies;
 
   TPrintReport report;
-  const auto print = [&](const TPrintJob& job) {
-    if (options.BeforeJob) options.BeforeJob(printer, job);
-    TMetaReport& pages = QuizPages(quiz);
-    // The title names the document in the printer's queue and in the file.
-    pages.SetTitle(PrintJobTitle(quiz, job));
-    if (pdf != nullptr) {
-      pages.Close();
-      pdf->WriteDocument(pages, pages.Title());
-    } else {
-      pages.Print();
-    }
-    report.Jobs.push_back(TPrintedJob{job, pages.PageCount()});
-  };
+  const auto print = [&](const TPrintJob& job) { PrintJob(printer, QuizPages(quiz), quiz, job, options, report); };
 
   try {
     AddProblems(report.Problems, Layout(quiz, false, &printer).Problems);
@@ -92,9 +95,9 @@ TPrintReport PrintVersions(std::vector<TQuiz>& versions, const TPrintOptions& op
   TPrintOptions each = options;
   each.Printer = &printer;
   each.RestoreLayout = false;
-  auto* pdf = dynamic_cast<TPdfPrinter*>(&printer);
+  const bool pdf = dynamic_cast<TPdfPrinter*>(&printer) != nullptr;
   TPrintReport report;
-  if (pdf == nullptr) {
+  if (!pdf) {
     for (TQuiz& version : versions) {
       TPrintReport printed = PrintQuiz(version, each);
       report.Jobs.insert(report.Jobs.end(), printed.Jobs.begin(), printed.Jobs.end());
@@ -122,14 +125,10 @@ TPrintReport PrintVersions(std::vector<TQuiz>& versions, const TPrintOptions& op
       keys.AppendPages(QuizPages(version));
     }
   }
-  const auto write = [&](TMetaReport& pages, const TPrintJob& job) {
-    if (options.BeforeJob) options.BeforeJob(printer, job);
-    pages.SetTitle(PrintJobTitle(versions.front(), job));
-    pdf->WriteDocument(pages, pages.Title());
-    report.Jobs.push_back(TPrintedJob{job, pages.PageCount()});
-  };
-  if (options.Copies > 0) write(quizzes, TPrintJob{TPrintJob::TKind::QuizCopy, 1, count});
-  if (options.PrintKey) write(keys, TPrintJob{TPrintJob::TKind::AnswerKey, 0, count});
+  if (options.Copies > 0)
+    PrintJob(printer, quizzes, versions.front(), TPrintJob{TPrintJob::TKind::QuizCopy, 1, count}, options, report);
+  if (options.PrintKey)
+    PrintJob(printer, keys, versions.front(), TPrintJob{TPrintJob::TKind::AnswerKey, 0, count}, options, report);
   return report;
 }
 
