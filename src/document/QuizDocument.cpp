@@ -198,13 +198,7 @@ void TQuizDocument::LayOutAgain() {
 void TQuizDocument::SetShowAnswers(bool show) {
   if (show == showAnswers_) return;
   showAnswers_ = show;
-  ++layoutSerial_;
-  std::exception_ptr failure;
-  try {
-    LayOut(*quiz_);
-  } catch (...) {
-    failure = std::current_exception();
-  }
+  const std::exception_ptr failure = LayOutKeepingFailure();
   emit Changed({});
   emit ShowAnswersChanged(showAnswers_);
   if (failure) std::rethrow_exception(failure);
@@ -212,18 +206,22 @@ void TQuizDocument::SetShowAnswers(bool show) {
 
 TLayoutResult TQuizDocument::LayOut(TQuiz& quiz) const { return Layout(quiz, showAnswers_); }
 
-void TQuizDocument::Settle(const TQuizChange& change) {
-  const bool wasModified = quiz_->Modified;
-  quiz_->Modified = !history_.isClean();
+std::exception_ptr TQuizDocument::LayOutKeepingFailure() {
   ++layoutSerial_;
   // A layout that fails still ends in the signals: the views show the
   // change, and the caller hears of the failure.
-  std::exception_ptr failure;
   try {
     LayOut(*quiz_);
   } catch (...) {
-    failure = std::current_exception();
+    return std::current_exception();
   }
+  return {};
+}
+
+void TQuizDocument::Settle(const TQuizChange& change) {
+  const bool wasModified = quiz_->Modified;
+  quiz_->Modified = !history_.isClean();
+  const std::exception_ptr failure = LayOutKeepingFailure();
   emit Changed(change);
   if (quiz_->Modified != wasModified) emit ModifiedChanged(quiz_->Modified);
   emit HistoryChanged();

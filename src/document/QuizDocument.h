@@ -24,6 +24,7 @@
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
+#include <exception>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -157,6 +158,9 @@ private:
   // The one layout rule of the document: the quiz, with the answers when
   // they are shown.
   TLayoutResult LayOut(TQuiz& quiz) const;
+  // A new layout of the quiz with a new serial; what it raised, for after
+  // the signals.
+  std::exception_ptr LayOutKeepingFailure();
 
   std::unique_ptr<TQuiz> quiz_;
   QUndoStack history_;

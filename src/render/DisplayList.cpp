@@ -163,18 +163,14 @@ void TDisplayList::AddArc(TOpKind kind, std::int32_t l, std::int32_t t, std::int
 }
 
 void TDisplayList::AddImage(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b, const QImage& image) {
-  TDrawOp op;
-  op.Kind = TOpKind::Image;
-  op.X1 = l;
-  op.Y1 = t;
-  op.X2 = r;
-  op.Y2 = b;
-  op.Data = static_cast<std::uint32_t>(images_.size());
-  images_.push_back({image, std::nullopt});  // implicitly shared: no pixel copy
-  ops_.push_back(op);
+  AddPicture(l, t, r, b, TPicture{image, std::nullopt});  // implicitly shared: no pixel copy
 }
 
 void TDisplayList::AddImage(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b, AssetName picture) {
+  AddPicture(l, t, r, b, TPicture{QImage(), picture});
+}
+
+void TDisplayList::AddPicture(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b, TPicture picture) {
   TDrawOp op;
   op.Kind = TOpKind::Image;
   op.X1 = l;
@@ -182,7 +178,7 @@ void TDisplayList::AddImage(std::int32_t l, std::int32_t t, std::int32_t r, std:
   op.X2 = r;
   op.Y2 = b;
   op.Data = static_cast<std::uint32_t>(images_.size());
-  images_.push_back(TPicture{QImage(), picture});
+  images_.push_back(std::move(picture));
   ops_.push_back(op);
 }
 

@@ -122,6 +122,7 @@ private:
     QImage Image;
     std::optional<AssetName> Stored;
   };
+  void AddPicture(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b, TPicture picture);
   std::vector<TPicture> images_;
 };
 
