@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <climits>
 
-#include "generate/Generate.h"
 #include "generate/GenerateInSteps.h"
 #include "generate/Random.h"
 
@@ -23,18 +22,14 @@ bool MakeVersion(const TQuiz& quiz, std::uint32_t seed, const std::string& label
   SetRandomState(seed);
   for (TQuestionSet& set : version.Sets) {
     const int count = static_cast<int>(std::min<std::size_t>(set.Count(), INT_MAX));
-    if (!progress) {
-      Generate(set, count);
-      continue;
-    }
     // The same questions as Generate(set, count) draws, with stops between.
     const std::size_t before = done;
     const bool finished = GenerateInSteps(set, count, kProgressEvery, [&](int made) {
-      return progress(before + static_cast<std::size_t>(made));
+      return !progress || progress(before + static_cast<std::size_t>(made));
     });
     if (!finished) return false;
     done = before + static_cast<std::size_t>(count);
-    if (!progress(done)) return false;
+    if (progress && !progress(done)) return false;
   }
   return true;
 }

@@ -56,17 +56,12 @@ TPgmSettings::TPgmSettings(std::string dataFolder) : dataFolder_(std::move(dataF
 }
 
 std::string TPgmSettings::ReadString(std::string_view section, std::string_view key, std::string_view def) const {
-  std::string text;
-  if (ReadWholeFile(fileName_, text) != ReadOutcome::Read) return std::string(def);
-  return TIniText(text).Value(section, key).value_or(std::string(def));
+  return ReadValues(section, {key}).front().value_or(std::string(def));
 }
 
 std::int32_t TPgmSettings::ReadInteger(std::string_view section, std::string_view key, std::int32_t def) const {
-  std::string text;
-  if (ReadWholeFile(fileName_, text) != ReadOutcome::Read) return def;
-  const std::optional<std::string> value = TIniText(text).Value(section, key);
-  if (!value) return def;
-  return ParseInt32(*value).value_or(def);
+  const std::optional<std::string> value = ReadValues(section, {key}).front();
+  return value ? ParseInt32(*value).value_or(def) : def;
 }
 
 bool TPgmSettings::ReadBool(std::string_view section, std::string_view key, bool def) const {
