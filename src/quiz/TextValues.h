@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace sumcraft {
 
@@ -13,6 +14,11 @@ namespace sumcraft {
 // A decimal whole number: leading blanks, an optional "+" or "-", then at
 // least one digit and nothing else, within signed 32 bits.
 std::optional<std::int32_t> ParseInt32(std::string_view text);
+
+// The lines of a text, split at "\n", each without a trailing "\r"; a final
+// line break ends the last line rather than starting an empty one. The
+// views point into text.
+std::vector<std::string_view> SplitLines(std::string_view text);
 
 // The text without leading and trailing blanks and control characters
 // (every byte up to and including the blank); bytes from 128 up are kept.

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "quiz/InputFile.h"
+#include "quiz/TextValues.h"
 #include "render/Canvas.h"
 #include "render/Resources.h"
 
@@ -14,20 +15,6 @@ namespace {
 
 // A style file is a few kilobytes; anything far larger is not one.
 constexpr std::size_t kMaxStyleFileSize = 4 * 1024 * 1024;
-
-std::vector<std::string_view> SplitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(line);
-    start = end + 1;
-  }
-  return lines;
-}
 
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';

@@ -38,15 +38,7 @@ bool HasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::s
 }  // namespace
 
 TIniText::TIniText(std::string_view text) {
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines_.emplace_back(line);
-    start = end + 1;
-  }
+  for (std::string_view line : SplitLines(text)) lines_.emplace_back(line);
 }
 
 std::optional<std::string> TIniText::Value(std::string_view section, std::string_view key) const {
